@@ -1,0 +1,41 @@
+#pragma once
+// The variables of the window that carry a run from one click to the next. The
+// counts the window shows are not here: they live as texts in the controls.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lurnatik {
+
+inline constexpr std::int16_t kNoNumber = 200;  // in vorzahl and doppelzahl: none yet
+
+struct State {
+    // Colour of each number: 1 red, 2 black, 0 none (0 and the unused entry 37).
+    std::array<std::int16_t, 38> farbe{};
+    // The recorded spins after an import, spin k at index k; an entry is empty or
+    // a double. Empty before the first import.
+    std::vector<std::optional<double>> permanenz;
+
+    std::int16_t importmodus = 0;  // 0: random generator, 1: permanenz
+    double sollwuerfe = 0;
+    double wurfnr = 0;
+    double haltwurf = 0;
+    std::int16_t zahl = 0;
+    std::int16_t vorzahl = 0;
+    std::int16_t doppelzahl = 0;
+    std::int16_t doppelstatus = 0;
+    std::int16_t flagwdh = 0;
+    std::int16_t flagdoppel = 0;
+    std::int16_t flagdreifach = 0;
+    std::int16_t rotwurf = 0;
+    std::int16_t rotnr = 0;
+    std::int16_t rotwurfnr = 0;
+    double permanzahl = 0;
+    std::string zeichen;
+    std::string textzeile;
+};
+
+}  // namespace lurnatik

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lurnatik {
+
+// What the import panel and the info text need of the file system. Paths are
+// absolute, with "/" as separator.
+class FileSystem {
+  public:
+    virtual ~FileSystem() = default;
+    // The mounted file systems, one entry per mount point.
+    virtual std::vector<std::string> drives() = 0;
+    virtual std::string currentDirectory() = 0;
+    virtual bool isDirectory(const std::string& path) = 0;
+    // Names of the subdirectories, sorted.
+    virtual std::vector<std::string> subdirectories(const std::string& directory) = 0;
+    // Names of the files matching "*.txt" without regard to letter case, sorted.
+    virtual std::vector<std::string> textFiles(const std::string& directory) = 0;
+    // The whole content of a regular file, or nullopt when it cannot be read.
+    virtual std::optional<std::string> readFile(const std::string& path) = 0;
+};
+
+}  // namespace lurnatik

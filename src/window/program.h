@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "window/model/form.h"
+
+namespace lurnatik {
+
+// The one place that attaches every handler to its control's event.
+void attachHandlers(Form1& form, Platform& platform);
+
+// The window model with its handlers attached, ready for start-up.
+class Program {
+  public:
+    explicit Program(Platform& platform) : platform_(platform) { attachHandlers(form, platform); }
+    Form1 form;
+    void startUp();
+
+  private:
+    Platform& platform_;
+};
+
+}  // namespace lurnatik

@@ -1,0 +1,105 @@
+#include "window/startup.h"
+
+#include "core/number_text.h"
+#include "window/instruction_text.h"
+#include "window/marks.h"
+
+namespace lurnatik {
+namespace {
+
+constexpr int kRed[] = {1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36};
+constexpr int kBlack[] = {2, 4, 6, 8, 10, 11, 13, 15, 17, 20, 22, 24, 26, 28, 29, 31, 33, 35};
+constexpr int kCentredTop = 3;
+
+void resetRunVariables(State& s) {
+    s.vorzahl = kNoNumber;
+    s.doppelzahl = kNoNumber;
+    s.doppelstatus = 0;
+    s.flagwdh = 0;
+    s.flagdoppel = 0;
+    s.flagdreifach = 0;
+    s.rotwurf = 0;
+    s.rotnr = 0;
+    s.rotwurfnr = 0;
+}
+
+}  // namespace
+
+void startUp(Form1& form, Platform& platform) {
+    State& s = form.state;
+    s.sollwuerfe = 0;
+    s.haltwurf = 0;
+    s.wurfnr = 0;
+    s.importmodus = 0;
+    form.generator.reseed(platform.clock.seed());
+    resetRunVariables(s);
+
+    Grid& t1 = form.tabelle1;
+    const int widths[] = {450, 700, 600, 600};
+    for (int c = 0; c < 4; ++c) {
+        t1.setColWidth(c, widths[c]);
+    }
+    for (int c = 0; c < 4; ++c) {
+        t1.setColAlignment(c, kCentredTop);
+    }
+    t1.setCol(0);
+    for (std::int16_t n = 0; n <= 36; ++n) {
+        t1.setRow(n);
+        t1.setText(writeNumber(n));
+    }
+    t1.setRow(0);
+    t1.setCol(0);
+
+    Grid& t2 = form.tabelle2;
+    t2.setCol(0);
+    t2.setColWidth(0, 400);
+    t2.setColAlignment(0, kCentredTop);
+
+    form.generator.reseed(platform.clock.seed());
+
+    for (int n : kRed) {
+        s.farbe[static_cast<std::size_t>(n)] = 1;
+    }
+    for (int n : kBlack) {
+        s.farbe[static_cast<std::size_t>(n)] = 2;
+    }
+    form.text.caption = kInstructionText;
+}
+
+void restart(Form1& form, Platform& platform) {
+    if (platform.messageBox.ask("Abbruch bitte bestätigen !     ", " Abbruch", kYesNoQuestion) !=
+        Answer::Ja) {
+        return;
+    }
+    State& s = form.state;
+    s.wurfnr = 0;
+    s.sollwuerfe = 0;
+    s.importmodus = 0;
+    resetRunVariables(s);
+
+    Grid& t1 = form.tabelle1;
+    for (int n = 0; n <= 36; ++n) {
+        t1.setRow(n);
+        for (int c = 1; c <= 3; ++c) {
+            t1.setCol(c);
+            t1.setText("");
+        }
+    }
+    refreshTabelle2(form);
+
+    for (Label* l : {&form.lakut, &form.lzahl, &form.lrot, &form.lschwarz, &form.lklein,
+                     &form.lgross, &form.lgerade, &form.lungerade, &form.Label11, &form.Lrotat,
+                     &form.Label13, &form.Label14}) {
+        l->caption.clear();
+    }
+
+    form.okextern.enabled = true;
+    form.okstart.caption = "Start";
+    form.okstart.enabled = false;
+    form.okabbrechen.enabled = false;
+    form.okdruck.enabled = false;
+    form.textanzahl.setText("");  // runs the change handling of textanzahl, nested
+    form.text.caption = kInstructionText;
+}
+
+}  // namespace lurnatik

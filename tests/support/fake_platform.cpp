@@ -1,0 +1,35 @@
+#include "support/fake_platform.h"
+
+#include <charconv>
+
+namespace lurnatik::testing {
+
+Answer ScriptedMessageBox::ask(std::string_view prompt, std::string_view title, int style) {
+    asked.push_back({std::string(prompt), std::string(title), style});
+    if (answers.empty()) {
+        throw UnexpectedQuestion("message box without an answer: \"" + std::string(title) +
+                                 "\" / \"" + std::string(prompt) + "\"");
+    }
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+std::optional<double> FakeLocale::toNumber(std::string_view text) {
+    std::string plain;
+    for (char c : text) {
+        if (c == groupSeparator) {
+            continue;
+        }
+        plain += c == decimalSeparator ? '.' : c;
+    }
+    double value = 0;
+    const char* last = plain.data() + plain.size();
+    const auto [end, error] = std::from_chars(plain.data(), last, value);
+    if (plain.empty() || error != std::errc() || end != last) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace lurnatik::testing
