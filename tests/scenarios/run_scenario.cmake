@@ -1,0 +1,21 @@
+execute_process(
+    COMMAND ${RUNNER} ${SCRIPT}
+    OUTPUT_VARIABLE actual
+    ERROR_VARIABLE errors
+    RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    string(APPEND actual "exit ${status}\n${errors}")
+endif()
+if(DEFINED ENV{UPDATE_EXPECTED})
+    file(WRITE ${EXPECTED} "${actual}")
+    return()
+endif()
+if(NOT EXISTS ${EXPECTED})
+    message(FATAL_ERROR "no expected output ${EXPECTED}; the runner printed:\n${actual}")
+endif()
+file(READ ${EXPECTED} expected)
+if(NOT actual STREQUAL expected)
+    file(WRITE ${EXPECTED}.actual "${actual}")
+    execute_process(COMMAND diff -u ${EXPECTED} ${EXPECTED}.actual)
+    message(FATAL_ERROR "output differs from ${EXPECTED} (actual output in ${EXPECTED}.actual)")
+endif()
