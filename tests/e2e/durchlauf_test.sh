@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The program in a real X server, driven by real mouse and keyboard events:
+# type the number of throws, choose "Durchlauf", press "Start", then read the
+# window back from a screenshot: "Anzahl akut" must show every throw and the
+# status text the end line.
+# Usage: durchlauf_test.sh PROGRAM [SCREENSHOT_ON_FAILURE]
+set -euo pipefail
+
+exe=$1
+keep=${2:-}
+here=$(cd "$(dirname "$0")" && pwd)
+throws=370
+
+for tool in Xvfb xdotool import convert tesseract; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "missing tool: $tool (scripts/install-deps installs it)" >&2
+        exit 1
+    fi
+done
+
+# shellcheck source=x_session.sh
+. "$here/x_session.sh"
+work=$(mktemp -d)
+cleanup() {
+    x_session_stop
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+x_session_start "$work"
+x_app_start "$exe" "$work"
+
+# shellcheck disable=SC2086 # the click points are "X Y" pairs
+x_click_twips $X_TEXTANZAHL
+x_type "$throws"
+# shellcheck disable=SC2086
+x_click_twips $X_DURCHLAUF
+# shellcheck disable=SC2086
+x_click_twips $X_START
+
+# Reads the text inside a control's rectangle (twips of the client area),
+# enlarged and in grey for the OCR.
+read_control() {
+    local left=$1 top=$2 width=$3 height=$4 name=$5
+    local x=$((left / 15)) y=$((top / 15)) w=$((width / 15)) h=$((height / 15))
+    convert "$work/window.png" -crop "${w}x${h}+${x}+${y}" +repage \
+        -colorspace Gray -resize 400% "$work/$name.png"
+    tesseract "$work/$name.png" - --psm 6 2>/dev/null | tr -s ' \n' ' '
+}
+
+akut= status=
+for _ in $(seq 40); do
+    sleep 0.25
+    import -window "$X_WINDOW" "$work/window.png"
+    akut=$(read_control 4515 1680 1335 375 lakut)
+    status=$(read_control 3495 240 3360 885 text)
+    if grep -qw "$throws" <<<"$akut" && grep -q 'ENDE' <<<"$status"; then
+        echo "lakut: $akut"
+        echo "text: $status"
+        echo "window shows $throws throws and the end line"
+        exit 0
+    fi
+done
+
+echo "FAIL: after Start the window does not show the end of the run" >&2
+echo "lakut reads: '$akut' (want $throws)" >&2
+echo "text reads: '$status' (want the end line with ENDE)" >&2
+if [ -n "$keep" ]; then
+    cp "$work/window.png" "$keep"
+    echo "screenshot kept in $keep" >&2
+fi
+echo "program output:" >&2
+cat "$work/app.log" >&2
+exit 1

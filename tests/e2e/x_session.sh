@@ -1,0 +1,86 @@
+# Sourced by the end-to-end test and scripts/screenshot: a private X server,
+# the program in it, and real input events on its controls.
+# Needs: Xvfb, xdotool, ImageMagick's import.
+# After x_session_start WORKDIR: DISPLAY is exported. After x_app_start EXE:
+# X_WINDOW is the program's window. x_session_stop ends both; call it from
+# an EXIT trap.
+
+X_XVFB_PID=
+X_APP_PID=
+X_WINDOW=
+
+x_session_start() {
+    local workdir=$1
+    # -displayfd: the server picks a free display and writes its number when ready.
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -dpi 96 \
+        5>"$workdir/display" 2>"$workdir/xvfb.log" &
+    X_XVFB_PID=$!
+    local i
+    for i in $(seq 100); do
+        [ -s "$workdir/display" ] && break
+        if ! kill -0 "$X_XVFB_PID" 2>/dev/null; then
+            echo "Xvfb did not start:" >&2
+            cat "$workdir/xvfb.log" >&2
+            return 1
+        fi
+        sleep 0.1
+    done
+    [ -s "$workdir/display" ] || { echo "Xvfb gave no display number" >&2; return 1; }
+    DISPLAY=:$(head -n 1 "$workdir/display")
+    export DISPLAY
+}
+
+# Starts the program on the private display and waits for its window.
+x_app_start() {
+    local exe=$1 workdir=$2
+    mkdir -p "$workdir/home" "$workdir/runtime"
+    chmod 700 "$workdir/runtime"
+    HOME=$workdir/home XDG_RUNTIME_DIR=$workdir/runtime QT_QPA_PLATFORM=xcb \
+        LC_ALL=C.UTF-8 "$exe" >"$workdir/app.log" 2>&1 &
+    X_APP_PID=$!
+    local i
+    for i in $(seq 100); do
+        X_WINDOW=$(xdotool search --onlyvisible --name 'Korvel' 2>/dev/null | head -n 1 || true)
+        [ -n "$X_WINDOW" ] && break
+        if ! kill -0 "$X_APP_PID" 2>/dev/null; then
+            echo "the program ended before showing its window:" >&2
+            cat "$workdir/app.log" >&2
+            return 1
+        fi
+        sleep 0.1
+    done
+    [ -n "$X_WINDOW" ] || { echo "no window named Korvel appeared" >&2; return 1; }
+    # Let the first paint finish before input arrives.
+    sleep 0.5
+}
+
+# Clicks the point X,Y given in twips of the window's client area (15 twips
+# are one pixel at 96 dpi, the scale the program lays its controls out in).
+x_click_twips() {
+    local x=$(($1 / 15)) y=$(($2 / 15))
+    xdotool mousemove --window "$X_WINDOW" "$x" "$y" click 1
+    sleep 0.2
+}
+
+x_type() {
+    xdotool type --delay 40 "$1"
+    sleep 0.2
+}
+
+x_session_stop() {
+    if [ -n "$X_APP_PID" ]; then
+        kill "$X_APP_PID" 2>/dev/null || true
+        wait "$X_APP_PID" 2>/dev/null || true
+    fi
+    if [ -n "$X_XVFB_PID" ]; then
+        kill "$X_XVFB_PID" 2>/dev/null || true
+        wait "$X_XVFB_PID" 2>/dev/null || true
+    fi
+}
+
+# The controls the end-to-end runs use, as click points in twips: inside each
+# control and, for the option buttons that overlap their neighbours, on the
+# caption's part that no neighbour covers.
+X_TEXTANZAHL="7990 950"
+X_DURCHLAUF="7650 1720"
+X_START="7980 4110"

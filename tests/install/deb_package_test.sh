@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds the Debian package with CPack and checks its contents and that it
+# depends on the Qt libraries the executable links.
+# Usage: deb_package_test.sh BUILD_DIR
+set -euo pipefail
+
+build=$1
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1; then
+    cat "$out/cpack.log" >&2
+    echo "FAIL: cpack -G DEB" >&2
+    exit 1
+fi
+deb=$(find "$out" -maxdepth 1 -name '*.deb' | head -n 1)
+if [ -z "$deb" ]; then
+    echo "FAIL: cpack made no .deb" >&2
+    exit 1
+fi
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+[ "$(dpkg-deb -f "$deb" Package)" = lurnatik1 ] || fail "package name is not lurnatik1"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for lib in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+    grep -Eq "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib"
+done
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
+for file in ./usr/bin/lurnatik1 ./usr/bin/info_lurnatik1.txt \
+    ./usr/share/applications/lurnatik1.desktop \
+    ./usr/share/icons/hicolor/scalable/apps/lurnatik1.svg \
+    ./usr/share/metainfo/org.example.lurnatik1.metainfo.xml; do
+    grep -qxF "$file" <<<"$contents" || fail "the package lacks $file"
+done
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "package $(basename "$deb") complete"
