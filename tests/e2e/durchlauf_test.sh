@@ -38,13 +38,13 @@ x_click_twips $X_DURCHLAUF
 # shellcheck disable=SC2086
 x_click_twips $X_START
 
-# Reads the text inside a control's rectangle (twips of the client area),
-# enlarged and in grey for the OCR.
+# Reads the text inside a control's rectangle (twips of the client area):
+# without its border, enlarged and in black and white for the OCR.
 read_control() {
     local left=$1 top=$2 width=$3 height=$4 name=$5
-    local x=$((left / 15)) y=$((top / 15)) w=$((width / 15)) h=$((height / 15))
+    local x=$((left / 15 + 2)) y=$((top / 15 + 2)) w=$((width / 15 - 4)) h=$((height / 15 - 4))
     convert "$work/window.png" -crop "${w}x${h}+${x}+${y}" +repage \
-        -colorspace Gray -resize 400% "$work/$name.png"
+        -colorspace Gray -resize 400% -threshold 60% "$work/$name.png"
     tesseract "$work/$name.png" - --psm 6 2>/dev/null | tr -s ' \n' ' '
 }
 
