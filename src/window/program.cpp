@@ -1,5 +1,8 @@
 #include "window/program.h"
 
+#include "core/run_control.h"
+#include "core/run_inputs.h"
+#include "window/marking.h"
 #include "window/startup.h"
 
 namespace lurnatik {
@@ -10,6 +13,17 @@ void attachHandlers(Form1& form, Platform& platform) {
 
     // Start-up and restart.
     form.okabbrechen.onClick = [f, p] { restart(*f, *p); };
+
+    // Run control and its three inputs.
+    form.okstart.onClick = [f, p] { startClick(*f, *p); };
+    form.textanzahl.onChange = [f] { throwsWanted(*f); };
+    form.haltbei.onChange = [f, p] { haltThrow(*f, p->locale); };
+    form.Option1.onSelect = [f](int) { modeChange(*f); };
+
+    // Number marking.
+    form.tabelle1.onClick = [f] { toggleMark(*f); };
+    form.okresetl.onClick = [f] { removeAllMarks(*f); };
+    form.Command1.onClick = [f] { clearRecordedThrows(*f); };
 }
 
 void Program::startUp() {

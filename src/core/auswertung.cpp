@@ -1,0 +1,107 @@
+#include "core/auswertung.h"
+
+#include "core/number_text.h"
+#include "core/run_texts.h"
+
+namespace lurnatik {
+namespace {
+
+constexpr std::int16_t kPairPending = 1;
+constexpr std::int16_t kPairTested = 200;
+
+// Every count lives as text: read it back, add one, write it again.
+void addOne(Label& label) {
+    label.caption = writeNumber(readNumber(label.caption) + 1);
+}
+
+void addOneToCurrentCell(Grid& grid) {
+    grid.setText(writeNumber(readNumber(grid.text()) + 1));
+}
+
+// Within a rotation the window counts throws from the rotation's start; the mode
+// is asked afresh each time because nothing may cache it.
+std::string shownThrow(const Form1& form) {
+    return form.Option1.value(kRotation) ? writeNumber(form.state.rotwurfnr)
+                                         : writeNumber(form.state.wurfnr);
+}
+
+}  // namespace
+
+void auswertung(Form1& form) {
+    State& s = form.state;
+    Grid& t1 = form.tabelle1;
+    const std::int16_t zahl = s.zahl;
+
+    form.lzahl.caption = writeNumber(zahl);
+
+    t1.setRow(zahl);
+    t1.setCol(1);
+    addOneToCurrentCell(t1);
+
+    if (readNumber(t1.text()) == 2) {
+        if (s.flagwdh == 0) {
+            form.Label11.caption = shownThrow(form);
+        }
+        s.flagwdh = 1;
+    }
+
+    // The pair left by the two previous throws is tested before the current throw
+    // records its own, so a triple also counts as a double and a fourth equal
+    // throw makes a further triple.
+    if (s.doppelstatus == kPairPending) {
+        if (s.doppelzahl == zahl) {
+            t1.setRow(zahl);
+            t1.setCol(3);
+            addOneToCurrentCell(t1);
+            if (s.flagdreifach == 0) {
+                form.Label14.caption = shownThrow(form);
+            }
+            s.flagdreifach = 1;
+        }
+        s.doppelstatus = kPairTested;
+    }
+
+    if (zahl == s.vorzahl) {
+        t1.setRow(zahl);
+        t1.setCol(2);
+        addOneToCurrentCell(t1);
+        s.doppelzahl = zahl;
+        s.doppelstatus = kPairPending;
+        if (s.flagdoppel == 0) {
+            form.Label13.caption = shownThrow(form);
+        }
+        s.flagdoppel = 1;
+    }
+
+    Grid& t2 = form.tabelle2;
+    t2.setRow(zahl);
+    if (t2.text() == " ") {
+        t2.setText(shownThrow(form));
+    }
+
+    if (zahl != 0) {
+        const std::int16_t colour = s.farbe[static_cast<std::size_t>(zahl)];
+        if (colour == 1) {
+            addOne(form.lrot);
+        }
+        if (colour == 2) {
+            addOne(form.lschwarz);
+        }
+        if (zahl < 19) {
+            addOne(form.lklein);
+        }
+        if (zahl > 18) {
+            addOne(form.lgross);
+        }
+        if (zahl % 2 == 0) {
+            addOne(form.lgerade);
+        } else {
+            addOne(form.lungerade);
+        }
+    }
+
+    s.vorzahl = zahl;
+    form.lakut.repaint();
+}
+
+}  // namespace lurnatik
