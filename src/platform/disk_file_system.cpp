@@ -1,16 +1,191 @@
 #include "platform/disk_file_system.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
+#include <set>
 
 namespace fs = std::filesystem;
 
 namespace lurnatik {
+namespace {
+
+// File system types that never hold a user's files.
+const std::set<std::string_view, std::less<>> kPseudoTypes = {
+    "autofs", "binfmt_misc", "bpf",      "cgroup",          "cgroup2",     "configfs",  "debugfs",
+    "devpts", "devtmpfs",    "efivarfs", "fusectl",         "hugetlbfs",   "mqueue",    "nsfs",
+    "proc",   "pstore",      "ramfs",    "rpc_pipefs",      "securityfs",  "selinuxfs", "squashfs",
+    "sysfs",  "tmpfs",       "tracefs",  "fuse.gvfsd-fuse", "fuse.portal",
+};
+
+bool under(std::string_view path, std::string_view top) {
+    return path == top || (path.size() > top.size() && path.substr(0, top.size()) == top &&
+                           path[top.size()] == '/');
+}
+
+// Mount points write blank, tab, newline and backslash as \040, \011, \012, \134.
+std::string unescapeMountField(std::string_view field) {
+    std::string out;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && field.size() - i >= 4) {
+            const std::string_view digits = field.substr(i + 1, 3);
+            if (std::all_of(digits.begin(), digits.end(),
+                            [](char c) { return c >= '0' && c <= '7'; })) {
+                out += static_cast<char>((digits[0] - '0') * 64 + (digits[1] - '0') * 8 +
+                                         (digits[2] - '0'));
+                i += 3;
+                continue;
+            }
+        }
+        out += field[i];
+    }
+    return out;
+}
+
+std::vector<std::string_view> fields(std::string_view line) {
+    std::vector<std::string_view> parts;
+    std::size_t pos = 0;
+    while (pos < line.size()) {
+        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) {
+            ++pos;
+        }
+        const std::size_t begin = pos;
+        while (pos < line.size() && line[pos] != ' ' && line[pos] != '\t') {
+            ++pos;
+        }
+        if (pos > begin) {
+            parts.push_back(line.substr(begin, pos - begin));
+        }
+    }
+    return parts;
+}
+
+// The key that orders names: ASCII letters folded to lower case, the German
+// letters of UTF-8 to their base letters.
+std::string sortKey(std::string_view name) {
+    std::string key;
+    key.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (c == 0xC3 && i + 1 < name.size()) {
+            const auto d = static_cast<unsigned char>(name[i + 1]);
+            const char* base = nullptr;
+            switch (d) {
+                case 0x84:  // Ä
+                case 0xA4:  // ä
+                    base = "a";
+                    break;
+                case 0x96:  // Ö
+                case 0xB6:  // ö
+                    base = "o";
+                    break;
+                case 0x9C:  // Ü
+                case 0xBC:  // ü
+                    base = "u";
+                    break;
+                case 0x9F:  // ß
+                    base = "ss";
+                    break;
+                default:
+                    break;
+            }
+            if (base != nullptr) {
+                key += base;
+                ++i;
+                continue;
+            }
+        }
+        key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : static_cast<char>(c);
+    }
+    return key;
+}
+
+bool hasTextExtension(std::string_view name) {
+    if (name.size() < 4) {
+        return false;
+    }
+    const std::string_view ext = name.substr(name.size() - 4);
+    return ext[0] == '.' && (ext[1] | 0x20) == 't' && (ext[2] | 0x20) == 'x' &&
+           (ext[3] | 0x20) == 't';
+}
+
+enum class EntryKind { Directory, RegularFile };
+
+std::vector<std::string> listEntries(const std::string& directory, EntryKind kind) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(directory, error), end; !error && it != end;
+         it.increment(error)) {
+        std::string name = it->path().filename().string();
+        if (name.empty() || name.front() == '.') {
+            continue;
+        }
+        std::error_code typeError;
+        // Both follow symbolic links, so a link to a directory opens like one.
+        const bool wanted = kind == EntryKind::Directory
+                                ? it->is_directory(typeError)
+                                : it->is_regular_file(typeError) && hasTextExtension(name);
+        if (wanted && !typeError) {
+            names.push_back(std::move(name));
+        }
+    }
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return germanNameLess(a, b); });
+    return names;
+}
+
+}  // namespace
+
+std::vector<std::string> userMountPoints(std::string_view mountsText) {
+    std::vector<std::string> points;
+    std::size_t pos = 0;
+    while (pos < mountsText.size()) {
+        std::size_t end = mountsText.find('\n', pos);
+        if (end == std::string_view::npos) {
+            end = mountsText.size();
+        }
+        const std::vector<std::string_view> f = fields(mountsText.substr(pos, end - pos));
+        pos = end + 1;
+        if (f.size() < 3 || kPseudoTypes.count(f[2]) != 0) {
+            continue;
+        }
+        std::string point = unescapeMountField(f[1]);
+        if (point.empty() || point.front() != '/' || under(point, "/proc") ||
+            under(point, "/sys") || under(point, "/dev") || under(point, "/run")) {
+            continue;
+        }
+        if (std::find(points.begin(), points.end(), point) == points.end()) {
+            points.push_back(std::move(point));
+        }
+    }
+    return points;
+}
+
+bool germanNameLess(std::string_view a, std::string_view b) {
+    const std::string ka = sortKey(a);
+    const std::string kb = sortKey(b);
+    return ka != kb ? ka < kb : a < b;
+}
 
 std::vector<std::string> DiskFileSystem::drives() {
-    return {"/"};
+    std::vector<std::string> result{"/"};
+    std::ifstream in("/proc/self/mounts");
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    for (std::string& point : userMountPoints(text)) {
+        // Bind mounts of single files (as containers have) are no drives.
+        if (point != "/" && isDirectory(point)) {
+            result.push_back(std::move(point));
+        }
+    }
+    std::sort(result.begin() + 1, result.end());
+    result.erase(std::unique(result.begin(), result.end()), result.end());
+    return result;
 }
 
 std::string DiskFileSystem::currentDirectory() {
@@ -25,54 +200,44 @@ bool DiskFileSystem::isDirectory(const std::string& path) {
 }
 
 std::vector<std::string> DiskFileSystem::subdirectories(const std::string& directory) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (fs::directory_iterator it(directory, error), end; !error && it != end;
-         it.increment(error)) {
-        std::error_code typeError;
-        if (it->is_directory(typeError)) {
-            names.push_back(it->path().filename().string());
-        }
-    }
-    std::sort(names.begin(), names.end());
-    return names;
+    return listEntries(directory, EntryKind::Directory);
 }
 
 std::vector<std::string> DiskFileSystem::textFiles(const std::string& directory) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (fs::directory_iterator it(directory, error), end; !error && it != end;
-         it.increment(error)) {
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError)) {
-            continue;
-        }
-        std::string name = it->path().filename().string();
-        std::string extension = it->path().extension().string();
-        std::transform(extension.begin(), extension.end(), extension.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (extension == ".txt") {
-            names.push_back(name);
-        }
-    }
-    std::sort(names.begin(), names.end());
-    return names;
+    return listEntries(directory, EntryKind::RegularFile);
 }
 
 std::optional<std::string> DiskFileSystem::readFile(const std::string& path) {
-    if (!fs::is_regular_file(path)) {
+    // Non-blocking, so that opening a named pipe does not wait for a writer; the
+    // type is checked on the open file, so it cannot change between test and read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
+    std::optional<std::string> content;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        // Read into place; a file that grows meanwhile is read to its new end.
+        std::string bytes(static_cast<std::size_t>(info.st_size) + 4096, '\0');
+        std::size_t have = 0;
+        for (;;) {
+            if (have == bytes.size()) {
+                bytes.resize(bytes.size() * 2);
+            }
+            const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
+            if (n > 0) {
+                have += static_cast<std::size_t>(n);
+            } else if (n == 0) {
+                bytes.resize(have);
+                content = std::move(bytes);
+                break;
+            } else if (errno != EINTR) {
+                break;
+            }
+        }
     }
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return content.str();
+    ::close(fd);
+    return content;
 }
 
 }  // namespace lurnatik

@@ -1,18 +1,32 @@
 #pragma once
 
+#include <string_view>
+
 #include "platform/file_system.h"
 
 namespace lurnatik {
 
-// The real file system through std::filesystem.
+// The real file system through std::filesystem and POSIX.
 class DiskFileSystem : public FileSystem {
   public:
+    // "/" and the mount points of real file systems that are directories.
     std::vector<std::string> drives() override;
     std::string currentDirectory() override;
     bool isDirectory(const std::string& path) override;
+    // Hidden entries (names beginning with ".") are left out.
     std::vector<std::string> subdirectories(const std::string& directory) override;
     std::vector<std::string> textFiles(const std::string& directory) override;
+    // Only regular files: a directory, a pipe or a device gives nullopt.
     std::optional<std::string> readFile(const std::string& path) override;
 };
+
+// The mount points in the text of /proc/self/mounts that may hold a user's files:
+// pseudo and memory file systems (proc, sysfs, cgroup, tmpfs, ...) and everything
+// under /proc, /sys, /dev and /run are left out. In file order, each once.
+std::vector<std::string> userMountPoints(std::string_view mountsText);
+
+// Name order for the lists: letter case ignored, umlauts among their base letters
+// (ä as a, ß as ss); names that differ only so are ordered bytewise.
+bool germanNameLess(std::string_view a, std::string_view b);
 
 }  // namespace lurnatik

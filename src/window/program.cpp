@@ -2,6 +2,7 @@
 
 #include "core/run_control.h"
 #include "core/run_inputs.h"
+#include "import/import_panel.h"
 #include "window/marking.h"
 #include "window/startup.h"
 
@@ -19,6 +20,9 @@ void attachHandlers(Form1& form, Platform& platform) {
     form.textanzahl.onChange = [f] { throwsWanted(*f); };
     form.haltbei.onChange = [f, p] { haltThrow(*f, p->locale); };
     form.Option1.onSelect = [f](int) { modeChange(*f); };
+
+    // Import panel and permanence reader; fills the panel's lists.
+    attachImportPanel(*f, *p);
 
     // Number marking.
     form.tabelle1.onClick = [f] { toggleMark(*f); };

@@ -244,7 +244,10 @@ class DirList : public Control {
 
     // The lines shown: the path from the root down, then the subdirectories.
     std::vector<std::string> items;
-    int listIndex = -1;
+    // How many of the first items are the path ("/", then one directory name a
+    // line, down to the current directory); the rest are its subdirectories.
+    int pathEntries = 0;
+    int listIndex = -1;  // the highlighted line: the current directory
     const std::string& path() const { return path_; }
     // Runs the change handling at once when the path differs from the old one.
     void setPath(std::string_view path) {

@@ -1,0 +1,156 @@
+#include "import/permanence_reader.h"
+
+#include <new>
+
+#include "core/number_text.h"
+#include "import/item_reader.h"
+#include "import/text_encoding.h"
+
+namespace lurnatik {
+namespace {
+
+// Entries of permanenz behind the last spin, so that a few throws more than the
+// file holds read as 0.
+constexpr std::size_t kEmptyTail = 20;
+
+static_assert(sizeof(std::optional<double>) <= 16, "permanenz must stay at 16 bytes an entry");
+
+enum class DataItem { Spin, Separator, End };
+
+// Both passes classify through this one function, so they agree on every item.
+DataItem classify(std::string_view item) {
+    if (!item.empty()) {
+        if (item.front() == '-') {
+            return DataItem::Separator;
+        }
+        if (item.front() == '=') {
+            return DataItem::End;
+        }
+    }
+    return DataItem::Spin;
+}
+
+std::size_t countSpins(ItemReader reader) {
+    std::size_t count = 0;
+    std::string_view item;
+    while (reader.next(item)) {
+        const DataItem kind = classify(item);
+        if (kind == DataItem::End) {
+            break;
+        }
+        count += kind == DataItem::Spin;
+    }
+    return count;
+}
+
+void fillSpins(ItemReader reader, std::vector<std::optional<double>>& spins, std::size_t count) {
+    std::size_t k = 0;
+    std::string_view item;
+    while (k < count && reader.next(item)) {
+        const DataItem kind = classify(item);
+        if (kind == DataItem::End) {
+            break;
+        }
+        if (kind == DataItem::Spin) {
+            spins[++k] = readNumber(item);
+        }
+    }
+}
+
+// A caption breaks lines with a single '\r' and cannot show NUL; a quoted header
+// item may hold either.
+void appendHeaderItem(std::string& out, std::string_view item) {
+    for (std::size_t i = 0; i < item.size(); ++i) {
+        const char c = item[i];
+        if (c == '\0') {
+            continue;
+        }
+        if (c == '\r' && i + 1 < item.size() && item[i + 1] == '\n') {
+            continue;  // the '\n' that follows ends the line
+        }
+        out += c == '\n' ? '\r' : c;
+    }
+}
+
+}  // namespace
+
+std::optional<Permanence> parsePermanence(std::string_view bytes) {
+    // A byte order mark is invisible in an editor; without skipping it a file saved
+    // as UTF-8 by some editors would not begin with "Spielbank".
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+
+    ItemReader reader(bytes);
+    std::string_view header[4];
+    for (int i = 0; i < 4; ++i) {
+        if (!reader.next(header[i])) {
+            return std::nullopt;
+        }
+        if (i == 0 && header[0].substr(0, 9) != "Spielbank") {
+            return std::nullopt;
+        }
+    }
+
+    Permanence p;
+    std::string raw;
+    appendHeaderItem(raw, header[0]);
+    raw += '\r';
+    appendHeaderItem(raw, header[1]);
+    raw += '\r';
+    appendHeaderItem(raw, header[2]);
+    p.description = toUtf8(raw);
+
+    p.spinCount = countSpins(reader);
+    p.spins.resize(p.spinCount + 1 + kEmptyTail);
+    fillSpins(reader, p.spins, p.spinCount);
+    return p;
+}
+
+std::string permanencePath(std::string_view directory, std::string_view name) {
+    std::string path(directory);
+    if (path.empty() || path.back() != '/') {
+        path += '/';
+    }
+    path += name;
+    return path;
+}
+
+void readPermanence(Form1& form, Platform& platform) {
+    State& s = form.state;
+    s.permanzahl = 0;
+
+    const std::string name = form.File1.fileName();
+    if (name.empty()) {
+        return;
+    }
+    std::optional<Permanence> p;
+    try {
+        const std::optional<std::string> bytes =
+            platform.files.readFile(permanencePath(form.Dir1.path(), name));
+        if (!bytes || bytes->empty()) {
+            return;
+        }
+        p = parsePermanence(*bytes);
+    } catch (const std::bad_alloc&) {
+        return;  // a file too large to hold is treated as one that cannot be read
+    }
+    if (!p) {
+        return;
+    }
+
+    form.text.caption = std::move(p->description);
+    const double count = static_cast<double>(p->spinCount);
+    s.permanzahl = count;
+    s.sollwuerfe = count;
+    form.textanzahl.setText(writeNumber(count));  // runs its change handling, nested
+    s.importmodus = 1;
+    s.permanenz = std::move(p->spins);
+
+    form.Frame1.visible = false;
+    form.okextern.enabled = false;
+    form.okabbrechen.enabled = true;
+}
+
+}  // namespace lurnatik

@@ -1,0 +1,94 @@
+#include "import/text_encoding.h"
+
+#include <cstdint>
+
+namespace lurnatik {
+namespace {
+
+// Code points of the bytes 0x80 to 0x9F; 0 marks the unassigned ones.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,       // 88-8F
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,  // 98-9F
+};
+
+void appendUtf8(std::string& out, std::uint32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+}  // namespace
+
+bool isValidUtf8(std::string_view bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    while (p < end) {
+        const unsigned char b = *p;
+        if (b < 0x80) {
+            ++p;
+            continue;
+        }
+        int length;
+        std::uint32_t cp;
+        std::uint32_t least;
+        if (b >= 0xC2 && b <= 0xDF) {
+            length = 2;
+            cp = b & 0x1F;
+            least = 0x80;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            length = 3;
+            cp = b & 0x0F;
+            least = 0x800;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            length = 4;
+            cp = b & 0x07;
+            least = 0x10000;
+        } else {
+            return false;
+        }
+        if (end - p < length) {
+            return false;
+        }
+        for (int i = 1; i < length; ++i) {
+            if ((p[i] & 0xC0) != 0x80) {
+                return false;
+            }
+            cp = (cp << 6) | (p[i] & 0x3F);
+        }
+        if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            return false;
+        }
+        p += length;
+    }
+    return true;
+}
+
+std::string windows1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80 && b <= 0x9F) {
+            const char16_t mapped = kHighControls[b - 0x80];
+            appendUtf8(out, mapped != 0 ? mapped : 0xFFFD);
+        } else {
+            appendUtf8(out, b);
+        }
+    }
+    return out;
+}
+
+std::string toUtf8(std::string_view bytes) {
+    return isValidUtf8(bytes) ? std::string(bytes) : windows1252ToUtf8(bytes);
+}
+
+}  // namespace lurnatik

@@ -1,0 +1,20 @@
+#pragma once
+// Header lines of permanence files come in UTF-8 or in the Windows code page
+// 1252; the window model holds UTF-8.
+
+#include <string>
+#include <string_view>
+
+namespace lurnatik {
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool isValidUtf8(std::string_view bytes);
+
+// Each byte as its Windows-1252 character; the five bytes that code page leaves
+// unassigned become U+FFFD.
+std::string windows1252ToUtf8(std::string_view bytes);
+
+// The bytes unchanged when they are valid UTF-8, otherwise read as Windows-1252.
+std::string toUtf8(std::string_view bytes);
+
+}  // namespace lurnatik

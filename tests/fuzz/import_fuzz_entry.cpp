@@ -1,0 +1,126 @@
+#include "import_fuzz_entry.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "import/item_reader.h"
+#include "import/permanence_reader.h"
+#include "import/text_encoding.h"
+#include "support/fake_platform.h"
+#include "window/program.h"
+
+namespace lurnatik::fuzzing {
+namespace {
+
+void check(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "import fuzzing: %s\n", what);
+        std::abort();
+    }
+}
+
+// One directory that lists one file, whose content is the fuzz input.
+class BytesFileSystem : public FileSystem {
+  public:
+    explicit BytesFileSystem(std::string_view bytes) : bytes_(bytes) {}
+    std::vector<std::string> drives() override { return {"/"}; }
+    std::string currentDirectory() override { return "/fuzz"; }
+    bool isDirectory(const std::string& path) override { return path == "/" || path == "/fuzz"; }
+    std::vector<std::string> subdirectories(const std::string& directory) override {
+        return directory == "/" ? std::vector<std::string>{"fuzz"} : std::vector<std::string>{};
+    }
+    std::vector<std::string> textFiles(const std::string& directory) override {
+        return directory == "/fuzz" ? std::vector<std::string>{"perm.txt"}
+                                    : std::vector<std::string>{};
+    }
+    std::optional<std::string> readFile(const std::string& path) override {
+        if (path != "/fuzz/perm.txt") {
+            return std::nullopt;
+        }
+        return std::string(bytes_);
+    }
+
+  private:
+    std::string_view bytes_;
+};
+
+void splitItems(std::string_view bytes) {
+    ItemReader reader(bytes);
+    std::string_view item;
+    std::size_t items = 0;
+    std::size_t last = 0;
+    while (reader.next(item)) {
+        check(
+            item.data() >= bytes.data() && item.data() + item.size() <= bytes.data() + bytes.size(),
+            "item outside the data");
+        check(reader.position() > last, "reader did not move on");
+        last = reader.position();
+        check(++items <= bytes.size(), "more items than bytes");
+    }
+    check(reader.atEnd(), "no item, yet not at the end");
+}
+
+void parse(std::string_view bytes) {
+    const std::optional<Permanence> p = parsePermanence(bytes);
+    if (!p) {
+        return;
+    }
+    check(p->spins.size() == p->spinCount + 21, "permanenz not sized N + 21");
+    check(!p->spins[0].has_value(), "entry 0 filled");
+    for (std::size_t k = 1; k < p->spins.size(); ++k) {
+        check(p->spins[k].has_value() == (k <= p->spinCount), "spins not at 1 to N");
+    }
+    check(isValidUtf8(p->description), "description is no UTF-8");
+    check(p->description.find('\n') == std::string::npos, "line feed in the description");
+    check(p->description.find('\0') == std::string::npos, "NUL in the description");
+}
+
+void importAndReplay(std::string_view bytes) {
+    testing::ScriptedMessageBox messageBox;
+    testing::CountingClock clock;
+    testing::FakeLocale locale;
+    BytesFileSystem files(bytes);
+    testing::RecordingPrinter printer;
+    testing::FakeSession session;
+    Platform platform{messageBox, clock, locale, files, printer, session};
+    Program program(platform);
+    program.startUp();
+    Form1& form = program.form;
+    const State& s = form.state;
+
+    form.okextern.click();
+    form.File1.listIndex = 0;
+    form.File1.click();
+    check(form.okexternok.enabled, "OK not enabled by the file list");
+    const std::string instructions = form.text.caption;
+    form.okexternok.click();
+
+    if (s.importmodus == 0) {
+        check(form.Frame1.visible && form.text.caption == instructions && s.permanenz.empty(),
+              "a rejected file changed the window");
+        return;
+    }
+    check(!form.Frame1.visible && !form.okextern.enabled, "panel not closed");
+    check(s.permanenz.size() == static_cast<std::size_t>(s.sollwuerfe) + 21,
+          "permanenz does not match sollwuerfe");
+    check(s.permanzahl == s.sollwuerfe, "counted and wanted differ");
+
+    // Replay a little past the recorded spins, into the empty entries behind them.
+    form.textanzahl.setText(std::to_string(std::min<std::size_t>(s.permanenz.size() + 3, 400)));
+    form.Option1.select(1);
+    form.okstart.click();
+}
+
+}  // namespace
+
+void fuzzImport(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    splitItems(bytes);
+    parse(bytes);
+    importAndReplay(bytes);
+}
+
+}  // namespace lurnatik::fuzzing
