@@ -1,5 +1,9 @@
 #include "core/auswertung.h"
 
+#include <array>
+#include <string>
+
+#include "core/count_text.h"
 #include "core/number_text.h"
 #include "core/run_texts.h"
 
@@ -11,11 +15,25 @@ constexpr std::int16_t kPairTested = 200;
 
 // Every count lives as text: read it back, add one, write it again.
 void addOne(Label& label) {
-    label.caption = writeNumber(readNumber(label.caption) + 1);
+    raiseCount(label.caption);
 }
 
 void addOneToCurrentCell(Grid& grid) {
-    grid.setText(writeNumber(readNumber(grid.text()) + 1));
+    char out[kCountTextRoom];
+    std::string longer;
+    grid.setText(raiseCount(grid.text(), out, longer));
+}
+
+// The 37 numbers of the wheel as lzahl shows them.
+const std::string& numberText(std::int16_t zahl) {
+    static const std::array<std::string, 37> texts = [] {
+        std::array<std::string, 37> t;
+        for (std::int16_t n = 0; n <= 36; ++n) {
+            t[static_cast<std::size_t>(n)] = writeNumber(n);
+        }
+        return t;
+    }();
+    return texts[static_cast<std::size_t>(zahl)];
 }
 
 // Within a rotation the window counts throws from the rotation's start; the mode
@@ -32,7 +50,7 @@ void auswertung(Form1& form) {
     Grid& t1 = form.tabelle1;
     const std::int16_t zahl = s.zahl;
 
-    form.lzahl.caption = writeNumber(zahl);
+    form.lzahl.caption = numberText(zahl);
 
     t1.setRow(zahl);
     t1.setCol(1);

@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <limits>
+#include <string>
 
 #include "core/auswertung.h"
+#include "core/count_text.h"
 #include "core/drawing.h"
 #include "core/number_text.h"
 #include "core/run_texts.h"
@@ -133,14 +135,18 @@ void startClick(Form1& form, Platform& platform) {
         startRotation(form);
     }
 
+    // The text of wurfnr, raised with it: raising writeNumber(x) gives exactly
+    // writeNumber(x + 1), without converting the whole number on every throw.
+    std::string throwText = writeNumber(s.wurfnr);
     for (;;) {
         if (runIsOver(s)) {
             endRun(form);
             return;
         }
         s.wurfnr += 1;
+        raiseCount(throwText);
         countUp(s.rotwurfnr);
-        form.lakut.caption = writeNumber(s.wurfnr);
+        form.lakut.caption = throwText;
 
         if (const auto number = drawThrow(form, platform.clock)) {
             s.zahl = *number;
