@@ -3,6 +3,10 @@
 #include "core/run_control.h"
 #include "core/run_inputs.h"
 #include "import/import_panel.h"
+#include "output/info_text.h"
+#include "output/quit.h"
+#include "output/report.h"
+#include "output/screen_copy.h"
 #include "window/marking.h"
 #include "window/startup.h"
 
@@ -28,6 +32,12 @@ void attachHandlers(Form1& form, Platform& platform) {
     form.tabelle1.onClick = [f] { toggleMark(*f); };
     form.okresetl.onClick = [f] { removeAllMarks(*f); };
     form.Command1.onClick = [f] { clearRecordedThrows(*f); };
+
+    // Output: report, screen copy, info text, quit.
+    form.okdruck.onClick = [f, p] { printReport(*f, *p); };
+    form.okcopy.onClick = [f, p] { printScreenCopy(*f, *p); };
+    form.okinfo.onClick = [f, p] { toggleInfo(*f, *p); };
+    form.okende.onClick = [f, p] { confirmQuit(*f, *p); };
 }
 
 void Program::startUp() {

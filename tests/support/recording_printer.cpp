@@ -1,23 +1,120 @@
 #include "support/recording_printer.h"
 
+#include <ostream>
+
 #include "core/number_text.h"
+#include "platform/number_item.h"
 
 namespace lurnatik::testing {
+namespace {
+
+int characters(std::string_view text) {
+    int count = 0;
+    for (unsigned char c : text) {
+        count += (c & 0xC0) != 0x80;
+    }
+    return count;
+}
+
+}  // namespace
+
+void RecordingPrinter::showSetupDialog() {
+    calls.push_back("setup dialog");
+    ++setupDialogs;
+}
 
 void RecordingPrinter::setFontSize(double points) {
     calls.push_back("font size " + lurnatik::writeNumber(points));
 }
 
+void RecordingPrinter::setBold(bool on) {
+    calls.push_back(on ? "bold on" : "bold off");
+}
+
+void RecordingPrinter::setUnderline(bool on) {
+    calls.push_back(on ? "underline on" : "underline off");
+}
+
 void RecordingPrinter::moveToColumn(int column) {
     calls.push_back("column " + std::to_string(column));
+    begin();
+    const int target = column < 1 ? 0 : column - 1;
+    if (position_ > target) {
+        lines_.push_back(std::move(line_));
+        line_.clear();
+        position_ = 0;
+    }
+    line_.append(static_cast<std::size_t>(target - position_), ' ');
+    position_ = target;
 }
 
 void RecordingPrinter::writeText(std::string_view text) {
     calls.push_back("text \"" + std::string(text) + "\"");
+    begin();
+    line_ += text;
+    position_ += characters(text);
 }
 
 void RecordingPrinter::writeNumber(double value) {
     calls.push_back("number " + lurnatik::writeNumber(value));
+    begin();
+    const std::string item = numberItem(value, decimalSeparator);
+    line_ += item;
+    position_ += characters(item);
+}
+
+void RecordingPrinter::writeDate() {
+    calls.push_back("date");
+    begin();
+    line_ += date;
+    position_ += characters(date);
+}
+
+void RecordingPrinter::endLine() {
+    calls.push_back("end line");
+    begin();
+    lines_.push_back(std::move(line_));
+    line_.clear();
+    position_ = 0;
+}
+
+void RecordingPrinter::endJob() {
+    calls.push_back("end job");
+    if (!printing_) {
+        return;
+    }
+    if (position_ > 0) {
+        lines_.push_back(std::move(line_));
+    }
+    std::vector<std::string> lines = std::move(lines_);
+    lines_.clear();
+    line_.clear();
+    position_ = 0;
+    printing_ = false;
+    finish(std::move(lines));
+}
+
+void RecordingPrinter::printWindowImage() {
+    calls.push_back("window image");
+    finish({"[window image " + std::to_string(windowWidth) + "x" + std::to_string(windowHeight) +
+            "]"});
+}
+
+void RecordingPrinter::begin() {
+    printing_ = true;
+}
+
+void RecordingPrinter::finish(std::vector<std::string> lines) {
+    jobs.push_back(std::move(lines));
+    if (onJobFinished) {
+        onJobFinished(jobs.back());
+    }
+}
+
+void writeJob(std::ostream& out, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        out << "printer| " << line << '\n';
+    }
 }
 
 }  // namespace lurnatik::testing

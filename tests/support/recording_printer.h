@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -7,22 +9,55 @@
 
 namespace lurnatik::testing {
 
-// Records every call as a line such as "column 15" or "text \"Datum: \"".
+// A printer on paper made of text: every call is logged, and each finished job is
+// laid out as the lines on its page, in character columns (column n begins n - 1
+// characters from the left edge; a character is a UTF-8 code point). Font size,
+// bold and underline show only in the log.
 class RecordingPrinter : public Printer {
   public:
-    void showSetupDialog() override { calls.push_back("setup dialog"); }
+    void showSetupDialog() override;
     void setFontSize(double points) override;
-    void setBold(bool on) override { calls.push_back(on ? "bold on" : "bold off"); }
-    void setUnderline(bool on) override { calls.push_back(on ? "underline on" : "underline off"); }
+    void setBold(bool on) override;
+    void setUnderline(bool on) override;
     void moveToColumn(int column) override;
     void writeText(std::string_view text) override;
     void writeNumber(double value) override;
-    void writeDate() override { calls.push_back("date"); }
-    void endLine() override { calls.push_back("end line"); }
-    void endJob() override { calls.push_back("end job"); }
-    void printWindowImage() override { calls.push_back("window image"); }
+    void writeDate() override;
+    void endLine() override;
+    void endJob() override;
+    void printWindowImage() override;
 
+    // Every call as a line such as "column 15" or "text \"Datum: \"".
     std::vector<std::string> calls;
+    // The finished jobs, oldest first, each as the lines of its page. A window
+    // image is the single line "[window image 638x477]".
+    std::vector<std::vector<std::string>> jobs;
+    // Runs with the lines of each job as it finishes.
+    std::function<void(const std::vector<std::string>& lines)> onJobFinished;
+    int setupDialogs = 0;
+
+    // What the date item writes, as the German fake locale has it.
+    std::string date = "06.12.2026";
+    std::string decimalSeparator = ",";
+    // The size of the window image in pixels: the client area of Form1.
+    int windowWidth = 638;
+    int windowHeight = 477;
+
+    // A job has begun and not yet ended.
+    bool printing() const { return printing_; }
+
+  private:
+    void begin();
+    void finish(std::vector<std::string> lines);
+
+    bool printing_ = false;
+    std::vector<std::string> lines_;
+    std::string line_;
+    int position_ = 0;  // characters from the left edge
 };
+
+// Writes a job as the scenario transcript shows it, one "printer| " line per line
+// of the page.
+void writeJob(std::ostream& out, const std::vector<std::string>& lines);
 
 }  // namespace lurnatik::testing

@@ -1,0 +1,64 @@
+#include "output/info_text.h"
+
+#include <string_view>
+
+#include "import/text_encoding.h"
+
+namespace lurnatik {
+namespace {
+
+// The file as the box shows it: UTF-8, or Windows-1252 where it is not valid
+// UTF-8; without a byte-order mark; every line end a single line feed.
+std::string readableText(std::string_view bytes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+    const std::string text = toUtf8(bytes);
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            out += text[i];
+            continue;
+        }
+        out += '\n';
+        if (i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string infoFilePath(const std::string& programDirectory) {
+    std::string path = programDirectory;
+    if (path.empty() || path.back() != '/') {
+        path += '/';
+    }
+    return path + kInfoFileName;
+}
+
+void toggleInfo(Form1& form, Platform& platform) {
+    RichTextBox& box = form.infotext;
+    Button& okinfo = form.okinfo;
+    if (okinfo.caption == "Info") {
+        box.visible = true;
+        const auto content =
+            platform.files.readFile(infoFilePath(platform.session.programDirectory()));
+        if (content) {
+            box.text = readableText(*content);
+        } else {
+            box.text = "Problem:\n";
+            box.text = box.text + "Kann die Datei Info_Lurnatik1.txt nicht finden.";
+        }
+        okinfo.caption = "Ende Info";
+    } else if (okinfo.caption == "Ende Info") {
+        box.visible = false;
+        okinfo.caption = "Info";
+        box.text.clear();
+    }
+}
+
+}  // namespace lurnatik

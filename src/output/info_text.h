@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+#include "window/model/form.h"
+
+namespace lurnatik {
+
+inline constexpr const char* kInfoFileName = "info_lurnatik1.txt";
+
+// The info file next to the program file, whatever the working directory is.
+std::string infoFilePath(const std::string& programDirectory);
+
+// The click on okinfo: its caption "Info" shows infotext with the info file read
+// anew, "Ende Info" hides and empties it.
+void toggleInfo(Form1& form, Platform& platform);
+
+}  // namespace lurnatik
