@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kThrows = 1000000;
 
-class SteadyClock : public Clock {
+class NanosecondClock : public Clock {
   public:
     std::uint64_t seed() override {
         return static_cast<std::uint64_t>(
@@ -28,7 +28,7 @@ class SteadyClock : public Clock {
 
 void modelRun(benchmark::State& state) {
     testing::FakePlatform fake;
-    SteadyClock clock;
+    NanosecondClock clock;
     Platform platform{fake.messageBox, clock, fake.locale, fake.files, fake.printer, fake.session};
     for (auto _ : state) {
         state.PauseTiming();
@@ -60,7 +60,7 @@ struct Counters {
 };
 
 void idealLoop(benchmark::State& state) {
-    SteadyClock steady;
+    NanosecondClock steady;
     Clock& clock = steady;
     static constexpr std::array<std::uint8_t, 37> kColour = {0, 1, 2, 1, 2, 1, 2, 1, 2, 1, 2, 2, 1,
                                                              2, 1, 2, 1, 2, 1, 1, 2, 1, 2, 1, 2, 1,

@@ -25,8 +25,9 @@ Generator::Generator() {
 
 void Generator::reseed(std::uint64_t clockReading) {
     // Folding the reading into one word and stepping once keeps every bit of the
-    // earlier state; the state can never become all zero because splitMix of the
-    // reading is xored into a word that the step then spreads.
+    // earlier state, so a clock that reads the same value for many throws still
+    // gives fresh numbers. All zero is the one state the generator never leaves;
+    // the fold could only reach it by chance, and is then moved off it.
     s_[0] ^= splitMix(clockReading);
     if ((s_[0] | s_[1] | s_[2] | s_[3]) == 0) {
         s_[0] = 1;

@@ -56,7 +56,7 @@ TEST(GeneratorTest, QueuedNumbersComeFirstThenTheStream) {
 }
 
 // The clock of a real machine: nanoseconds since an arbitrary start.
-class SteadyClock : public Clock {
+class NanosecondClock : public Clock {
   public:
     std::uint64_t seed() override {
         return static_cast<std::uint64_t>(
@@ -82,7 +82,7 @@ class ThrowStatistics : public ::testing::TestWithParam<ClockKind> {};
 // correct generator exceeds less than once in a million runs.
 TEST_P(ThrowStatistics, EveryNumberComesWithProbabilityOneIn37) {
     testing::FakePlatform fake;
-    SteadyClock steady;
+    NanosecondClock steady;
     CoarseClock coarse;
     Clock* clock = &fake.clock;
     if (GetParam() == ClockKind::Steady) {
@@ -127,7 +127,18 @@ TEST_P(ThrowStatistics, EveryNumberComesWithProbabilityOneIn37) {
 
 INSTANTIATE_TEST_SUITE_P(Clocks, ThrowStatistics,
                          ::testing::Values(ClockKind::Steady, ClockKind::Coarse,
-                                           ClockKind::Counting));
+                                           ClockKind::Counting),
+                         [](const ::testing::TestParamInfo<ClockKind>& info) {
+                             switch (info.param) {
+                                 case ClockKind::Steady:
+                                     return "Nanoseconds";
+                                 case ClockKind::Coarse:
+                                     return "Coarse";
+                                 case ClockKind::Counting:
+                                     return "Counting";
+                             }
+                             return "Unknown";
+                         });
 
 }  // namespace
 }  // namespace lurnatik
