@@ -22,6 +22,7 @@
 
 #include "support/fake_platform.h"
 #include "window/program.h"
+#include "window/qt/main_window.h"
 
 namespace lurnatik {
 namespace {
@@ -287,6 +288,64 @@ TEST_F(WindowImageTest, WithoutAWindowNothingIsPrinted) {
     const QString pdf = printToFile("none.pdf");
     printer.printWindowImage();
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// The program's own window, printed through okcopy: the copy shows what the
+// window shows, the info box included.
+class ProgramCopyTest : public QtPrinterTest {
+  protected:
+    MainWindow window;
+    testing::FakePlatform fake;
+    Platform platform{fake.messageBox, fake.clock, fake.locale, fake.files, printer, fake.session};
+    Program program{platform};
+    Form1& form = program.form;
+
+    void SetUp() override {
+        fake.session.directory = dir.path().toStdString();  // no info file there
+        printer.setWindow(&window);
+        program.startUp();
+        window.bind(form);
+        window.show();
+    }
+
+    // Copy answered Nein, rendered at 30 dpi; the colour at a point of the window
+    // given in twips.
+    QColor copiedColourAt(const QString& name, int leftTwips, int topTwips) {
+        const QString pdf = printToFile(name + ".pdf");
+        fake.messageBox.answers.push_back(Answer::Nein);
+        form.okcopy.click();
+        run("pdftoppm", {"-png", "-r", "30", "-singlefile", pdf, dir.filePath(name)});
+        const QImage page(dir.filePath(name + ".png"));
+        const QRectF area = printer.device().pageLayout().paintRect(QPageLayout::Point);
+        const double pointsPerPixel = area.width() / window.width();
+        const double x = area.left() + leftTwips / 15.0 * pointsPerPixel;
+        const double y = area.top() + topTwips / 15.0 * pointsPerPixel;
+        return page.pixelColor(int(x * 30 / 72), int(y * 30 / 72));
+    }
+};
+
+TEST_F(ProgramCopyTest, TheCopyIsTheWholeWindowWithTheInfoBoxWhenShown) {
+    const QString pdf = printToFile("window.pdf");
+    fake.messageBox.answers.push_back(Answer::Nein);
+    form.okcopy.click();
+    const QStringList lines = run("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    const QStringList fields = lines[2].simplified().split(' ');
+    EXPECT_NEAR(fields[3].toDouble() / fields[4].toDouble(), 9570.0 / 7155.0, 0.01);
+
+    // The middle of the info box, under its text: peach only while it is shown.
+    const int left = 3285 + 3525 / 2;
+    const int top = 225 + 5910 / 2;
+    const QColor peach(255, 224, 192);
+    auto distance = [](QColor a, QColor b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue());
+    };
+    EXPECT_GT(distance(copiedColourAt("hidden", left, top), peach), 30);
+    form.okinfo.click();
+    window.syncFromModel();
+    ASSERT_TRUE(form.infotext.visible);
+    EXPECT_LE(distance(copiedColourAt("shown", left, top), peach), 6);
 }
 
 // No printer installed: the user is asked, and the dialog offers a PDF file.
