@@ -224,6 +224,28 @@ TEST_F(QtPrinterTest, ATextPastTheColumnMovesToTheNextLine) {
     EXPECT_NEAR(columnOf(words[1]), 8, 0.05);
 }
 
+TEST_F(QtPrinterTest, AJobThatCannotBeginIsReportedOnceAndDropped) {
+    QStringList failures;
+    printer.reportFailure = [&](const QString& message) { failures << message; };
+    printer.device().setOutputFormat(QPrinter::PdfFormat);
+    printer.device().setOutputFileName(dir.filePath("fehlt/bericht.pdf"));
+    for (int i = 0; i < 3; ++i) {
+        printer.moveToColumn(15);
+        printer.writeText("nichts");
+        printer.endLine();
+    }
+    printer.endJob();
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].contains("bericht.pdf")) << failures[0].toStdString();
+
+    // The next job begins afresh.
+    const QString pdf = printToFile("danach.pdf");
+    printer.writeText("wieder");
+    printer.endJob();
+    EXPECT_EQ(failures.size(), 1);
+    EXPECT_TRUE(QFile::exists(pdf));
+}
+
 // A window of known colours: red on the left half, blue on the right, and a
 // label shown in it.
 class WindowImageTest : public QtPrinterTest {

@@ -46,8 +46,7 @@ bool askPrintToFile(QWidget* parent) {
 
 }  // namespace
 
-QtPrinter::QtPrinter(QWidget* window, QLocale locale)
-    : window_(window), locale_(std::move(locale)) {
+QtPrinter::QtPrinter(QWidget* window, const QLocale& locale) : window_(window), locale_(locale) {
     defaultOutputFile = outputFileSuggestion();
     printerInstalled = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
     confirmPrintToFile = [this] { return askPrintToFile(window_); };

@@ -25,7 +25,7 @@ namespace lurnatik {
 class QtPrinter : public Printer {
   public:
     // `window` is the main window for the screen copy; it may be set later.
-    explicit QtPrinter(QWidget* window = nullptr, QLocale locale = QLocale::system());
+    explicit QtPrinter(QWidget* window = nullptr, const QLocale& locale = QLocale::system());
     ~QtPrinter() override;
     QtPrinter(const QtPrinter&) = delete;
     QtPrinter& operator=(const QtPrinter&) = delete;
