@@ -1,0 +1,21 @@
+#include <QApplication>
+
+#include "window/program.h"
+#include "window/qt/main_window.h"
+#include "window/qt/qt_platform.h"
+#include "window/qt/qt_printer.h"
+#include "window/qt/translations.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    lurnatik::installGermanTranslations(app);
+
+    lurnatik::MainWindow window;
+    lurnatik::QtPrinter printer(&window);
+    lurnatik::QtPlatform platform(&window, printer);
+    lurnatik::Program program(platform.platform());
+    program.startUp();
+    window.bind(program.form);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,112 @@
+// A "Durchlauf" of a million throws in the Qt window on the offscreen platform,
+// with the forced repaint of the throw counter active, against the same run on
+// the window model alone.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <memory>
+
+#include "platform/steady_clock.h"
+#include "support/fake_platform.h"
+#include "window/program.h"
+#include "window/qt/main_window.h"
+
+namespace lurnatik {
+namespace {
+
+constexpr int kThrows = 1000000;
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "lurnatik_bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// The scripted platform with a real clock, so the generator is reseeded as in
+// the program.
+struct BenchPlatform {
+    testing::FakePlatform fake;
+    SteadyClock clock;
+    Platform platform{fake.messageBox, clock, fake.locale, fake.files, fake.printer, fake.session};
+};
+
+void prepare(Form1& form) {
+    form.textanzahl.setText("1000000");
+    form.Option1.select(1);
+}
+
+void checkRun(benchmark::State& state, const Form1& form) {
+    if (form.state.wurfnr != kThrows) {
+        state.SkipWithError("okstart made no run of a million throws");
+    }
+}
+
+void modelAlone(benchmark::State& state) {
+    BenchPlatform bench;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto program = std::make_unique<Program>(bench.platform);
+        program->startUp();
+        prepare(program->form);
+        state.ResumeTiming();
+
+        program->form.okstart.click();
+
+        state.PauseTiming();
+        checkRun(state, program->form);
+        program.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * kThrows);
+}
+
+void qtWindow(benchmark::State& state) {
+    application();
+    BenchPlatform bench;
+    unsigned long paints = 0;
+    unsigned long keepAlives = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto program = std::make_unique<Program>(bench.platform);
+        program->startUp();
+        auto window = std::make_unique<MainWindow>();
+        window->bind(program->form);
+        window->show();
+        QCoreApplication::processEvents();
+        prepare(program->form);
+        window->syncFromModel();
+        auto* start = window->findChild<QPushButton*>(QStringLiteral("okstart"));
+        const unsigned long paintsBefore = window->lakutRepainter()->paints();
+        const unsigned long keepAlivesBefore = window->lakutRepainter()->keepAlives();
+        state.ResumeTiming();
+
+        // The user's click: the handler runs, then the window is brought up to date.
+        start->click();
+
+        state.PauseTiming();
+        checkRun(state, program->form);
+        paints += window->lakutRepainter()->paints() - paintsBefore;
+        keepAlives += window->lakutRepainter()->keepAlives() - keepAlivesBefore;
+        window.reset();
+        program.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * kThrows);
+    state.counters["paints/run"] =
+        benchmark::Counter(static_cast<double>(paints), benchmark::Counter::kAvgIterations);
+    state.counters["keepalives/run"] =
+        benchmark::Counter(static_cast<double>(keepAlives), benchmark::Counter::kAvgIterations);
+}
+
+BENCHMARK(modelAlone)->Name("QtThrows/ModelAlone")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(qtWindow)->Name("QtThrows/Window")->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace lurnatik

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+#include "window/model/grid.h"
+#include "window/qt/event_dispatch.h"
+#include "window/qt/grid_table_model.h"
+#include "window/qt/grid_view.h"
+#include "window/qt/widget_binding.h"
+
+namespace lurnatik {
+
+class GridBinding : public WidgetBinding {
+  public:
+    // Rows are this many pixels high: 37 of them fill the grids' 410 pixels.
+    static constexpr int kRowHeight = 11;
+
+    GridBinding(Grid& grid, QWidget* parent, EventDispatch& dispatch);
+    GridView* view() const { return view_; }
+    void sync() override;
+
+  private:
+    Grid& grid_;
+    GridView* view_;
+    GridTableModel* model_;
+    std::uint64_t revision_ = 0;
+    bool first_ = true;
+};
+
+}  // namespace lurnatik

@@ -1,0 +1,101 @@
+#include "window/qt/grid_view.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace lurnatik {
+
+GridView::GridView(int rowHeight, QWidget* parent)
+    : QTableView(parent), delegate_(new CellDelegate(this)) {
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(rowHeight);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setTabKeyNavigation(false);
+    setFocusPolicy(Qt::NoFocus);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setCornerButtonEnabled(false);
+    setAutoScroll(false);
+    // The style would draw the grid lines in a shade of its own.
+    setShowGrid(false);
+    setItemDelegate(delegate_);
+}
+
+int GridView::rowAtClamped(int y) const {
+    const int rows = model() != nullptr ? model()->rowCount() : 0;
+    if (rows == 0) {
+        return 0;
+    }
+    const int row = rowAt(y);
+    if (row >= 0) {
+        return row;
+    }
+    return y < rowViewportPosition(0) ? 0 : rows - 1;
+}
+
+void GridView::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void GridView::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void GridView::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton || !pressed_) {
+        return;
+    }
+    pressed_ = false;
+    if (onRelease) {
+        onRelease(rowAtClamped(event->position().toPoint().y()));
+    }
+}
+
+// The second press of a double-click makes no click of its own, so a quick
+// double-click on a row toggles it once.
+void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
+    pressed_ = false;
+    event->accept();
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    // The current cell belongs to the model; keys do not move it.
+    QWidget::keyPressEvent(event);
+}
+
+void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+    // The cell less its grid lines at the right and bottom.
+    QStyleOptionViewItem cell = option;
+    cell.rect = option.rect.adjusted(0, 0, -1, -1);
+    cell.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+    QStyledItemDelegate::paint(painter, cell, index);
+    painter->save();
+    painter->setPen(QPen(gridColour_, 1));
+    const QRect r = option.rect;
+    painter->drawLine(r.topRight(), r.bottomRight());
+    painter->drawLine(r.bottomLeft(), r.bottomRight());
+    const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+    if (view != nullptr && view->currentIndex() == index) {
+        painter->setPen(QPen(option.palette.color(QPalette::Text), 1, Qt::DotLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(cell.rect.adjusted(0, 0, -1, -1));
+    }
+    painter->restore();
+}
+
+}  // namespace lurnatik

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <functional>
+
+namespace lurnatik {
+
+// Paints a cell with its own background even when it is the current one, its grid
+// lines at the right and bottom in the grid's colour, and a thin frame around the
+// current cell.
+class CellDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void setGridColour(const QColor& colour) { gridColour_ = colour; }
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+  private:
+    QColor gridColour_{Qt::lightGray};
+};
+
+// A table view drawn like the window's grids: no headers, no scroll bars, rows of
+// a fixed height, the current cell marked by a thin frame that leaves its colour
+// visible. The mouse does not move the current cell itself; a release reports the
+// row under the pointer, and the model decides.
+class GridView : public QTableView {
+  public:
+    GridView(int rowHeight, QWidget* parent);
+
+    CellDelegate* cellDelegate() const { return delegate_; }
+
+    // Called with the row under the pointer when the left button is released
+    // (the row where a drag ended).
+    std::function<void(int row)> onRelease;
+
+    // The row at a y position of the viewport, clamped into the grid.
+    int rowAtClamped(int y) const;
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    CellDelegate* delegate_;
+    bool pressed_ = false;
+};
+
+}  // namespace lurnatik

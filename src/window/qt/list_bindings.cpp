@@ -1,0 +1,140 @@
+#include "window/qt/list_bindings.h"
+
+#include <QApplication>
+#include <QSignalBlocker>
+#include <QStyle>
+
+#include "window/qt/qt_convert.h"
+
+namespace lurnatik {
+namespace {
+
+constexpr WidgetBinding::Roles kList{QPalette::Base, QPalette::Text, false};
+
+// The first `openEntries` items are directories on the way to the current one.
+void fill(QListWidget* list, const std::vector<std::string>& items, int openEntries) {
+    const QIcon open = list->style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = list->style()->standardIcon(QStyle::SP_DirIcon);
+    list->clear();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        auto* item = new QListWidgetItem(toQString(items[i]), list);
+        if (openEntries >= 0) {
+            item->setIcon(static_cast<int>(i) < openEntries ? open : closed);
+        }
+    }
+}
+
+// Shows the model's entries and selected entry; the widget's own signals stay
+// quiet, so only the user's choices reach the model.
+void syncList(QListWidget* list, std::vector<std::string>& shown, int& shownOpen,
+              const std::vector<std::string>& items, int openEntries, int listIndex) {
+    const QSignalBlocker quiet(list);
+    if (items != shown || openEntries != shownOpen) {
+        shown = items;
+        shownOpen = openEntries;
+        fill(list, items, openEntries);
+    }
+    const int row = listIndex >= 0 && listIndex < list->count() ? listIndex : -1;
+    if (list->currentRow() != row) {
+        list->setCurrentRow(row);
+    }
+}
+
+void configure(QListWidget* list) {
+    // Long names are cut at the right edge, as in the old list boxes.
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideNone);
+    list->setIconSize(QSize(13, 13));
+}
+
+bool usable(const Control& c) {
+    return c.enabled && c.shown();
+}
+
+}  // namespace
+
+DriveBinding::DriveBinding(DriveList& drives, QWidget* parent, EventDispatch& dispatch)
+    : WidgetBinding(drives, new QComboBox(parent), kList),
+      model_(drives),
+      combo_(static_cast<QComboBox*>(widget())) {
+    QObject::connect(combo_, &QComboBox::activated, combo_, [this, &dispatch](int index) {
+        dispatch.run([this, index] {
+            if (usable(model_) && index >= 0 && index < static_cast<int>(model_.items.size())) {
+                model_.setDrive(model_.items[static_cast<std::size_t>(index)]);
+            }
+        });
+    });
+}
+
+void DriveBinding::sync() {
+    WidgetBinding::sync();
+    if (!first_ && model_.items == items_ && model_.drive() == drive_) {
+        return;
+    }
+    first_ = false;
+    const QSignalBlocker quiet(combo_);
+    if (model_.items != items_) {
+        items_ = model_.items;
+        combo_->clear();
+        for (const std::string& item : items_) {
+            combo_->addItem(toQString(item));
+        }
+    }
+    drive_ = model_.drive();
+    combo_->setCurrentIndex(combo_->findText(toQString(drive_), Qt::MatchExactly));
+}
+
+DirBinding::DirBinding(DirList& dirs, QWidget* parent, EventDispatch& dispatch)
+    : WidgetBinding(dirs, new QListWidget(parent), kList),
+      model_(dirs),
+      list_(static_cast<QListWidget*>(widget())) {
+    configure(list_);
+    QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this, &dispatch](int row) {
+        dispatch.run([this, row] { model_.listIndex = row; });
+    });
+    // A double-click (or Enter) opens the directory.
+    QObject::connect(list_, &QListWidget::activated, list_,
+                     [this, &dispatch](const QModelIndex& index) {
+                         const int row = index.row();
+                         dispatch.run([this, row] {
+                             if (usable(model_) && model_.onOpen) {
+                                 model_.onOpen(row);
+                             }
+                         });
+                     });
+}
+
+void DirBinding::sync() {
+    WidgetBinding::sync();
+    syncList(list_, items_, pathEntries_, model_.items, model_.pathEntries, model_.listIndex);
+}
+
+FileBinding::FileBinding(FileList& files, QWidget* parent, EventDispatch& dispatch)
+    : WidgetBinding(files, new QListWidget(parent), kList),
+      model_(files),
+      list_(static_cast<QListWidget*>(widget())) {
+    configure(list_);
+    auto choose = [this, &dispatch](int row) {
+        dispatch.run([this, row] {
+            model_.listIndex = row;
+            model_.click();
+        });
+    };
+    QObject::connect(list_, &QListWidget::itemClicked, list_,
+                     [this, choose](QListWidgetItem* item) { choose(list_->row(item)); });
+    // Moving through the list with the keys chooses too; a mouse press that
+    // moves the current row is followed by its click.
+    QObject::connect(list_, &QListWidget::currentRowChanged, list_, [choose](int row) {
+        if (QApplication::mouseButtons() == Qt::NoButton) {
+            choose(row);
+        }
+    });
+}
+
+void FileBinding::sync() {
+    WidgetBinding::sync();
+    int noIcons = -1;
+    syncList(list_, items_, noIcons, model_.items, -1, model_.listIndex);
+}
+
+}  // namespace lurnatik

@@ -1,0 +1,52 @@
+#pragma once
+// The drive, directory and file lists of the import panel. The handlers fill
+// their entries; the widgets show them and report the user's choice.
+
+#include <QComboBox>
+#include <QListWidget>
+#include <string>
+#include <vector>
+
+#include "window/model/controls.h"
+#include "window/qt/event_dispatch.h"
+#include "window/qt/widget_binding.h"
+
+namespace lurnatik {
+
+class DriveBinding : public WidgetBinding {
+  public:
+    DriveBinding(DriveList& drives, QWidget* parent, EventDispatch& dispatch);
+    void sync() override;
+
+  private:
+    DriveList& model_;
+    QComboBox* combo_;
+    std::vector<std::string> items_;
+    std::string drive_;
+    bool first_ = true;
+};
+
+class DirBinding : public WidgetBinding {
+  public:
+    DirBinding(DirList& dirs, QWidget* parent, EventDispatch& dispatch);
+    void sync() override;
+
+  private:
+    DirList& model_;
+    QListWidget* list_;
+    std::vector<std::string> items_;
+    int pathEntries_ = -1;
+};
+
+class FileBinding : public WidgetBinding {
+  public:
+    FileBinding(FileList& files, QWidget* parent, EventDispatch& dispatch);
+    void sync() override;
+
+  private:
+    FileList& model_;
+    QListWidget* list_;
+    std::vector<std::string> items_;
+};
+
+}  // namespace lurnatik

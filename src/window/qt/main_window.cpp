@@ -1,0 +1,104 @@
+#include "window/qt/main_window.h"
+
+#include <QCloseEvent>
+#include <algorithm>
+#include <map>
+#include <stdexcept>
+
+#include "window/qt/accessible_names.h"
+#include "window/qt/binding_factory.h"
+#include "window/qt/control_bindings.h"
+#include "window/qt/qt_convert.h"
+
+namespace lurnatik {
+
+MainWindow::MainWindow()
+    : dispatch_([this] { syncFromModel(); }), options_(new QButtonGroup(this)) {
+    setObjectName(QStringLiteral("Form1"));
+    options_->setExclusive(true);
+}
+
+MainWindow::~MainWindow() {
+    if (form_ != nullptr) {
+        form_->lakut.repaintRequest = nullptr;
+    }
+}
+
+void MainWindow::bind(Form1& form) {
+    if (form_ != nullptr) {
+        throw std::logic_error("the window is bound to its form already");
+    }
+    form_ = &form;
+    setWindowTitle(toQString(form.caption));
+    const QRect area = toPixels(form.geometry);
+    setFixedSize(area.size());
+    move(area.topLeft());
+    QPalette background = palette();
+    background.setColor(QPalette::Window, toQColor(form.background));
+    setPalette(background);
+    setAutoFillBackground(true);
+    setFont(toQFont(Font{}));
+
+    // Controls come in drawing order, so a later widget lies on top of an earlier
+    // one; a container comes before its children.
+    std::map<const Control*, QWidget*> containers;
+    for (Control* control : form.controls()) {
+        QWidget* parent = this;
+        if (control->container != nullptr) {
+            const auto found = containers.find(control->container);
+            if (found == containers.end()) {
+                throw std::logic_error(control->name() + " comes before its container");
+            }
+            parent = found->second;
+        }
+        auto binding = makeBinding(form, *control, parent, dispatch_, *options_);
+        binding->widget()->setAccessibleName(lurnatik::accessibleName(control->name()));
+        if (control->kind() == Kind::Frame) {
+            containers[control] = binding->widget();
+        }
+        if (control == &form.lakut) {
+            repainter_ = std::make_unique<LakutRepainter>(static_cast<LabelBinding&>(*binding));
+        }
+        bindings_.push_back(std::move(binding));
+    }
+
+    std::vector<const WidgetBinding*> tabStops;
+    for (const auto& binding : bindings_) {
+        if (binding->control().tabIndex >= 0) {
+            tabStops.push_back(binding.get());
+        }
+    }
+    std::stable_sort(tabStops.begin(), tabStops.end(), [](const auto* a, const auto* b) {
+        return a->control().tabIndex < b->control().tabIndex;
+    });
+    for (std::size_t i = 1; i < tabStops.size(); ++i) {
+        QWidget::setTabOrder(tabStops[i - 1]->widget(), tabStops[i]->widget());
+    }
+
+    if (repainter_ != nullptr) {
+        form.lakut.repaintRequest = [this](const Label&) { repainter_->request(); };
+    }
+    syncFromModel();
+    if (!tabStops.empty()) {
+        tabStops.front()->widget()->setFocus();
+    }
+}
+
+void MainWindow::syncFromModel() {
+    for (const auto& binding : bindings_) {
+        binding->sync();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The desktop's close button waits, like every input, until the running
+    // event has ended; the program's own quit closes at once.
+    if (dispatch_.busy() && event->spontaneous()) {
+        event->ignore();
+        return;
+    }
+    dispatch_.discardWaiting();
+    event->accept();
+}
+
+}  // namespace lurnatik

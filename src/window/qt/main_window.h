@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QButtonGroup>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "window/model/form.h"
+#include "window/qt/event_dispatch.h"
+#include "window/qt/lakut_repainter.h"
+#include "window/qt/widget_binding.h"
+
+namespace lurnatik {
+
+// The program's one window: a widget for every control of the form, kept up to
+// date from the model after every event the user causes.
+//
+// It exists before the form is bound to it, so that the parts of the platform that
+// need the window (message boxes, the printer's screen copy, quitting) can be made
+// before the program they serve.
+class MainWindow : public QWidget {
+  public:
+    MainWindow();
+    ~MainWindow() override;
+
+    // Builds the widgets from the form and attaches the forced repaint of lakut.
+    // Once, before the window is first shown.
+    void bind(Form1& form);
+
+    // Brings every widget up to date from the model.
+    void syncFromModel();
+
+    LakutRepainter* lakutRepainter() const { return repainter_.get(); }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    Form1* form_ = nullptr;
+    EventDispatch dispatch_;
+    QButtonGroup* options_;
+    std::vector<std::unique_ptr<WidgetBinding>> bindings_;
+    std::unique_ptr<LakutRepainter> repainter_;
+};
+
+}  // namespace lurnatik

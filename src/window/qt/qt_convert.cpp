@@ -1,0 +1,76 @@
+#include "window/qt/qt_convert.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPalette>
+#include <cmath>
+
+namespace lurnatik {
+
+int toPixels(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+QRect toPixels(const Twips& twips) {
+    const int left = toPixels(twips.left);
+    const int top = toPixels(twips.top);
+    // Width and height from the rounded edges, so neighbours that touch in twips
+    // touch on screen too.
+    return QRect(left, top, toPixels(twips.left + twips.width) - left,
+                 toPixels(twips.top + twips.height) - top);
+}
+
+QColor toQColor(Colour colour) {
+    if (isDesktopColour(colour)) {
+        const QPalette palette = QGuiApplication::palette();
+        switch (colour) {
+            case colours::infoBackground:
+                return palette.color(QPalette::ToolTipBase);
+            case colours::window:
+                return palette.color(QPalette::Base);
+            case colours::windowText:
+                return palette.color(QPalette::Text);
+            case colours::buttonFace:
+                return palette.color(QPalette::Button);
+            case colours::buttonText:
+                return palette.color(QPalette::ButtonText);
+            default:
+                return palette.color(QPalette::Window);
+        }
+    }
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+QFont toQFont(const Font& font, int maxPixelHeight) {
+    const bool fixedPitch = font.face == "Terminal";
+    QFont result(fixedPitch ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("DejaVu Sans"));
+    result.setStyleHint(fixedPitch ? QFont::Monospace : QFont::SansSerif);
+    result.setBold(font.bold);
+    if (!fixedPitch) {
+        // The semi-condensed cut comes nearest to the old face's widths, so the
+        // captions fit the boxes drawn for them.
+        result.setStretch(QFont::SemiCondensed);
+        result.setPointSizeF(font.points);
+        return result;
+    }
+    // Pixel sizes, so the fit does not depend on the screen's resolution.
+    int pixels = std::max(1, static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
+    result.setPixelSize(pixels);
+    while (maxPixelHeight > 0 && pixels > 6 && QFontMetrics(result).height() > maxPixelHeight) {
+        result.setPixelSize(--pixels);
+    }
+    return result;
+}
+
+QString toQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString captionText(const std::string& caption) {
+    QString text = QString::fromStdString(caption);
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+}  // namespace lurnatik

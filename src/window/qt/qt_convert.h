@@ -1,0 +1,31 @@
+#pragma once
+// How the window model's units, colours, fonts and texts become Qt's.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <string>
+
+#include "window/model/controls.h"
+
+namespace lurnatik {
+
+// Twips to device-independent pixels (96 dpi); Qt scales them on high-dpi screens.
+int toPixels(int twips);
+QRect toPixels(const Twips& twips);
+
+// An RGB value, or the desktop colour a value with the high bit names.
+QColor toQColor(Colour colour);
+
+// The faces the window names are not installed here: "MS Sans Serif" becomes the
+// nearest sans face (DejaVu Sans, semi-condensed) at the same size and weight; "Terminal" a
+// fixed-pitch face no taller than `maxPixelHeight` (0: no limit), so rows and boxes drawn for a
+// small bitmap font still hold it.
+QFont toQFont(const Font& font, int maxPixelHeight = 0);
+
+QString toQString(const std::string& text);
+// A caption's lines are separated by a carriage return; Qt breaks at line feeds.
+QString captionText(const std::string& caption);
+
+}  // namespace lurnatik

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLocale>
+
+#include "platform/locale.h"
+
+namespace lurnatik {
+
+// The user's conventions as the desktop sets them.
+class QtLocale : public Locale {
+  public:
+    explicit QtLocale(QLocale locale = QLocale::system()) : locale_(std::move(locale)) {}
+    std::optional<double> toNumber(std::string_view text) override;
+    std::string shortDate() override;
+
+  private:
+    QLocale locale_;
+};
+
+}  // namespace lurnatik

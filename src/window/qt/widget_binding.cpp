@@ -1,0 +1,53 @@
+#include "window/qt/widget_binding.h"
+
+#include "window/qt/qt_convert.h"
+
+namespace lurnatik {
+
+WidgetBinding::WidgetBinding(const Control& control, QWidget* widget, Roles roles)
+    : control_(control), widget_(widget), roles_(roles) {
+    widget->setObjectName(toQString(control.name()));
+    const QRect geometry = toPixels(control.geometry);
+    widget->setGeometry(geometry);
+    // A fixed-pitch face must fit inside the border of its box.
+    widget->setFont(toQFont(control.font, geometry.height() - 2));
+    widget->setAutoFillBackground(roles.fillBackground);
+    // Buttons fill with the button colour unless told otherwise; option buttons
+    // take the window's.
+    widget->setBackgroundRole(roles.background);
+    widget->setForegroundRole(roles.foreground);
+}
+
+void WidgetBinding::sync() {
+    if (widget_ == nullptr) {
+        return;
+    }
+    if (first_ || control_.background != background_ || control_.foreground != foreground_) {
+        applyColours();
+    }
+    if (first_ || control_.tooltip != tooltip_) {
+        tooltip_ = control_.tooltip;
+        widget_->setToolTip(toQString(tooltip_));
+    }
+    if (widget_->isEnabled() != control_.enabled) {
+        widget_->setEnabled(control_.enabled);
+    }
+    if (widget_->isHidden() == control_.visible) {
+        widget_->setVisible(control_.visible);
+    }
+    first_ = false;
+}
+
+void WidgetBinding::applyColours() {
+    background_ = control_.background;
+    foreground_ = control_.foreground;
+    QPalette palette = widget_->palette();
+    palette.setColor(roles_.background, toQColor(background_));
+    // A disabled control keeps the greyed text of the desktop.
+    const QColor fore = toQColor(foreground_);
+    palette.setColor(QPalette::Active, roles_.foreground, fore);
+    palette.setColor(QPalette::Inactive, roles_.foreground, fore);
+    widget_->setPalette(palette);
+}
+
+}  // namespace lurnatik

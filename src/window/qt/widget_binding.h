@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QPalette>
+#include <QPointer>
+#include <QWidget>
+#include <string>
+
+#include "window/model/controls.h"
+
+namespace lurnatik {
+
+// One control of the model and the widget that draws it. sync() brings the widget
+// up to date from the model; it compares before it sets, so that a sync of the
+// whole window after every event stays cheap.
+class WidgetBinding {
+  public:
+    // Which palette roles show the control's background and foreground colours.
+    struct Roles {
+        QPalette::ColorRole background;
+        QPalette::ColorRole foreground;
+        bool fillBackground;
+    };
+
+    WidgetBinding(const Control& control, QWidget* widget, Roles roles);
+    WidgetBinding(const WidgetBinding&) = delete;
+    WidgetBinding& operator=(const WidgetBinding&) = delete;
+    virtual ~WidgetBinding() = default;
+
+    const Control& control() const { return control_; }
+    QWidget* widget() const { return widget_; }
+
+    virtual void sync();
+
+  private:
+    void applyColours();
+
+    const Control& control_;
+    QPointer<QWidget> widget_;
+    Roles roles_;
+    Colour background_ = 0;
+    Colour foreground_ = 0;
+    std::string tooltip_;
+    bool first_ = true;
+};
+
+}  // namespace lurnatik

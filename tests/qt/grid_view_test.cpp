@@ -1,0 +1,163 @@
+#include <QApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTableView>
+
+#include "window/marks.h"
+#include "window_fixture.h"
+
+namespace lurnatik::qt_test {
+namespace {
+
+class GridTest : public WindowTest {
+  protected:
+    QTableView* t1() const { return widget<QTableView>("tabelle1"); }
+    QTableView* t2() const { return widget<QTableView>("tabelle2"); }
+
+    // Centre of a cell, in the view's viewport.
+    static QPoint centre(QTableView* view, int row, int col) {
+        return view->visualRect(view->model()->index(row, col)).center();
+    }
+    // A point inside a cell clear of its text, its grid lines and the frame of the
+    // current cell.
+    static QPoint clear(QTableView* view, int row, int col) {
+        return view->visualRect(view->model()->index(row, col)).topLeft() + QPoint(2, 5);
+    }
+    // The colour drawn at a point of the viewport.
+    static QColor drawnAt(QTableView* view, QPoint at) {
+        return QColor(view->viewport()->grab().toImage().pixel(at));
+    }
+};
+
+TEST_F(GridTest, All37RowsShowWithoutScrollBars) {
+    for (QTableView* view : {t1(), t2()}) {
+        SCOPED_TRACE(view->objectName().toStdString());
+        EXPECT_FALSE(view->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
+        EXPECT_EQ(view->verticalScrollBar()->maximum(), 0);
+        EXPECT_FALSE(view->horizontalHeader()->isVisible());
+        EXPECT_FALSE(view->verticalHeader()->isVisible());
+        ASSERT_EQ(view->model()->rowCount(), 37);
+        const int height = view->viewport()->height();
+        for (int r = 0; r < 37; ++r) {
+            const QRect cell = view->visualRect(view->model()->index(r, 0));
+            EXPECT_GE(cell.top(), 0) << "row " << r;
+            EXPECT_LT(cell.bottom(), height) << "row " << r;
+        }
+    }
+}
+
+TEST_F(GridTest, RowsOfBothGridsAreLevel) {
+    for (int r = 0; r < 37; ++r) {
+        const QRect a = t1()->visualRect(t1()->model()->index(r, 0));
+        const QRect b = t2()->visualRect(t2()->model()->index(r, 0));
+        EXPECT_EQ(t1()->viewport()->mapTo(window.get(), a.topLeft()).y(),
+                  t2()->viewport()->mapTo(window.get(), b.topLeft()).y())
+            << "row " << r;
+        EXPECT_EQ(a.height(), b.height());
+    }
+}
+
+TEST_F(GridTest, ColumnWidthsAreTheModels) {
+    const int expected[] = {30, 47, 40, 40};  // 450, 700, 600, 600 twips
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_EQ(t1()->columnWidth(c), expected[c]) << "column " << c;
+    }
+    EXPECT_EQ(t2()->columnWidth(0), 27);
+}
+
+TEST_F(GridTest, CellsShowTheNumbersCentredAtTheTop) {
+    auto* model = t1()->model();
+    for (int r = 0; r < 37; ++r) {
+        EXPECT_EQ(model->index(r, 0).data().toString(), QString::number(r));
+        EXPECT_EQ(model->index(r, 1).data().toString(), QString());
+    }
+    EXPECT_EQ(model->index(5, 2).data(Qt::TextAlignmentRole).toInt(),
+              static_cast<int>(Qt::AlignHCenter | Qt::AlignTop));
+}
+
+TEST_F(GridTest, ColoursAsDrawn) {
+    EXPECT_EQ(drawnAt(t2(), clear(t2(), 10, 0)), QColor(192, 255, 192));
+    EXPECT_EQ(drawnAt(t1(), clear(t1(), 10, 0)), QApplication::palette().color(QPalette::Button));
+    EXPECT_EQ(drawnAt(t1(), clear(t1(), 10, 1)), QApplication::palette().color(QPalette::Base));
+    // The grid line under a cell of column 1.
+    const QRect cell = t1()->visualRect(t1()->model()->index(10, 1));
+    EXPECT_EQ(drawnAt(t1(), QPoint(cell.center().x() + 15, cell.bottom())), QColor(192, 192, 192));
+}
+
+// A drag from row 3 to row 7 marks the number of row 7, the row where the
+// button went up.
+TEST_F(GridTest, DragMarksTheRowWhereTheButtonIsReleased) {
+    QWidget* port = t1()->viewport();
+    QTest::mousePress(port, Qt::LeftButton, {}, centre(t1(), 3, 1));
+    QTest::mouseMove(port, centre(t1(), 5, 1));
+    QTest::mouseRelease(port, Qt::LeftButton, {}, centre(t1(), 7, 1));
+
+    form.tabelle1.setCol(0);
+    form.tabelle1.setRow(7);
+    EXPECT_EQ(form.tabelle1.cellBackground(), kMarkingColour);
+    form.tabelle1.setRow(3);
+    EXPECT_EQ(form.tabelle1.cellBackground(), colours::none);
+    EXPECT_EQ(form.tabelle2.cell(7, 0).text, " ");
+    // The mark is drawn, and the current cell moved to it.
+    form.tabelle1.setRow(7);
+    window->syncFromModel();
+    EXPECT_EQ(drawnAt(t1(), clear(t1(), 7, 0)), QColor(192, 255, 192));
+    EXPECT_EQ(t1()->currentIndex(), t1()->model()->index(7, 0));
+}
+
+TEST_F(GridTest, ReleaseGivesTheRowUnderThePointer) {
+    std::vector<int> rows;
+    form.tabelle1.onClick = [&] { rows.push_back(form.tabelle1.rowSel); };
+    const QRect last = t1()->visualRect(t1()->model()->index(36, 3));
+    const struct {
+        QPoint at;
+        int row;
+    } cases[] = {
+        {centre(t1(), 0, 0), 0},
+        {centre(t1(), 36, 3), 36},
+        {centre(t1(), 20, 2), 20},
+        {QPoint(last.center().x(), last.bottom() + 2), 36},  // below the last row
+    };
+    for (const auto& c : cases) {
+        QTest::mouseClick(t1()->viewport(), Qt::LeftButton, {}, c.at);
+    }
+    ASSERT_EQ(rows.size(), std::size(cases));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i], cases[i].row) << "case " << i;
+    }
+}
+
+TEST_F(GridTest, ADoubleClickCountsAsOneClick) {
+    int clicks = 0;
+    form.tabelle1.onClick = [&] { ++clicks; };
+    doubleClick(t1()->viewport(), centre(t1(), 4, 0));
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(GridTest, ClickingTabelle2ChangesNothing) {
+    QTest::mouseClick(t2()->viewport(), Qt::LeftButton, {}, centre(t2(), 4, 0));
+    for (int r = 0; r < 37; ++r) {
+        EXPECT_EQ(form.tabelle2.cell(r, 0).text, "");
+        EXPECT_EQ(form.tabelle1.cell(r, 0).background, colours::none);
+    }
+}
+
+TEST_F(GridTest, RedrawsOnlyWhenTheGridChanged) {
+    QSignalSpy changes(t1()->model(), &QAbstractItemModel::dataChanged);
+    window->syncFromModel();
+    window->syncFromModel();
+    EXPECT_EQ(changes.count(), 0);
+    form.tabelle1.setRow(12);
+    form.tabelle1.setCol(2);
+    form.tabelle1.setText("4");
+    window->syncFromModel();
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(t1()->model()->index(12, 2).data().toString(), "4");
+    EXPECT_EQ(t1()->currentIndex(), t1()->model()->index(12, 2));
+}
+
+}  // namespace
+}  // namespace lurnatik::qt_test

@@ -1,0 +1,198 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTextBrowser>
+#include <QTimer>
+#include <chrono>
+
+#include "window_fixture.h"
+
+namespace lurnatik::qt_test {
+namespace {
+
+using UserInputTest = WindowTest;
+
+TEST_F(UserInputTest, AClickOnAButtonReachesTheModel) {
+    int clicks = 0;
+    form.okcopy.onClick = [&] { ++clicks; };
+    QTest::mouseClick(widget("okcopy"), Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(UserInputTest, ADisabledButtonTakesNoClick) {
+    int clicks = 0;
+    form.okdruck.onClick = [&] { ++clicks; };
+    QTest::mouseClick(widget("okdruck"), Qt::LeftButton);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(UserInputTest, TypingReachesTextanzahlAndEnablesStart) {
+    QTest::keyClicks(widget("textanzahl"), "250");
+    EXPECT_EQ(form.textanzahl.text(), "250");
+    EXPECT_EQ(form.state.sollwuerfe, 250);
+    EXPECT_TRUE(widget("okstart")->isEnabled());
+}
+
+// The handler removes a text that cannot begin a positive count; the box shows
+// what the handler left.
+TEST_F(UserInputTest, TextTheHandlerRejectsDisappearsFromTheBox) {
+    QTest::keyClicks(widget("textanzahl"), "0");
+    EXPECT_EQ(form.textanzahl.text(), "");
+    EXPECT_EQ(widget<QLineEdit>("textanzahl")->text(), "");
+    EXPECT_FALSE(widget("okstart")->isEnabled());
+}
+
+TEST_F(UserInputTest, CursorStaysWhereTheUserTypedWhenAHandlerRewrites) {
+    // A handler that drops every letter x.
+    form.textanzahl.onChange = [&] {
+        std::string t = form.textanzahl.text();
+        std::erase(t, 'x');
+        form.textanzahl.setText(t);
+    };
+    auto* edit = widget<QLineEdit>("textanzahl");
+    QTest::keyClicks(edit, "1234");
+    edit->setCursorPosition(2);
+    QTest::keyClicks(edit, "x");
+    EXPECT_EQ(edit->text(), "1234");
+    EXPECT_EQ(edit->cursorPosition(), 3);
+    QTest::keyClicks(edit, "5");
+    EXPECT_EQ(form.textanzahl.text(), "12354");
+}
+
+TEST_F(UserInputTest, ChoosingAnOptionSelectsItsMode) {
+    QTest::mouseClick(widget("Option1(2)"), Qt::LeftButton);
+    EXPECT_EQ(form.Option1.selected(), 2);
+    EXPECT_TRUE(widget("haltbei")->isEnabled());
+    EXPECT_EQ(widget("haltbei")->palette().color(QPalette::Base), QColor(255, 255, 255));
+
+    // Rotation/37 with fewer than 37 throws left falls back to Einzelschritt at
+    // once; the buttons show what the handler chose.
+    QTest::mouseClick(widget("Option1(3)"), Qt::LeftButton);
+    EXPECT_EQ(form.Option1.selected(), 0);
+    EXPECT_TRUE(widget<QRadioButton>("Option1(0)")->isChecked());
+    EXPECT_FALSE(widget<QRadioButton>("Option1(3)")->isChecked());
+    EXPECT_FALSE(widget("haltbei")->isEnabled());
+}
+
+TEST_F(UserInputTest, ARunShowsItsCountsAfterTheClick) {
+    QTest::keyClicks(widget("textanzahl"), "100");
+    QTest::mouseClick(widget("Option1(1)"), Qt::LeftButton);
+    QTest::mouseClick(widget("okstart"), Qt::LeftButton);
+    EXPECT_EQ(widget<QLabel>("lakut")->text(), "100");
+    EXPECT_FALSE(widget("okstart")->isEnabled());
+    EXPECT_TRUE(widget("okdruck")->isEnabled());
+    EXPECT_TRUE(widget<QLabel>("text")->text().endsWith("***  ENDE  *** "));
+    int total = 0;
+    for (int r = 0; r < 37; ++r) {
+        total += widget<QTableView>("tabelle1")->model()->index(r, 1).data().toInt();
+    }
+    EXPECT_EQ(total, 100);
+}
+
+// An event that arrives while a handler runs a nested event loop waits until that
+// handler has ended.
+TEST_F(UserInputTest, AnEventDuringAHandlerWaitsForItsEnd) {
+    bool running = false;
+    std::vector<bool> deliveredWhileRunning;
+    std::vector<bool> handledWhileRunning;
+    form.okcopy.onClick = [&] {
+        running = true;
+        // A long run: the forced repaint lets the window's own events through.
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
+        while (std::chrono::steady_clock::now() < end) {
+            form.lakut.caption = "1";
+            form.lakut.repaint();
+        }
+        running = false;
+    };
+    form.okende.onClick = [&] { handledWhileRunning.push_back(running); };
+    auto* ende = widget<QPushButton>("okende");
+    QTimer::singleShot(20, ende, [&] {
+        deliveredWhileRunning.push_back(running);
+        ende->click();
+    });
+    QTest::mouseClick(widget("okcopy"), Qt::LeftButton);
+    QTest::qWait(50);
+    ASSERT_EQ(deliveredWhileRunning, std::vector<bool>{true});
+    EXPECT_EQ(handledWhileRunning, std::vector<bool>{false});
+}
+
+TEST_F(UserInputTest, InfoTextShowsInItsBox) {
+    fake.session.directory = "/nonexistent";
+    QTest::mouseClick(widget("okinfo"), Qt::LeftButton);
+    auto* box = widget<QTextBrowser>("infotext");
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(box->toPlainText().startsWith("Problem:\n"));
+    EXPECT_EQ(widget<QPushButton>("okinfo")->text(), "Ende Info");
+    QTest::mouseClick(widget("okinfo"), Qt::LeftButton);
+    EXPECT_FALSE(box->isVisible());
+}
+
+class ImportListsTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        form.Frame1.visible = true;
+        form.Drive1.items = {"/", "/mnt/a"};
+        form.Drive1.onChange = nullptr;
+        form.Drive1.setDrive("/");
+        form.Drive1.onChange = [this] { drives.push_back(form.Drive1.drive()); };
+        form.Dir1.items = {"/", "daten", "alt", "neu"};
+        form.Dir1.pathEntries = 2;
+        form.Dir1.listIndex = 1;
+        form.Dir1.onOpen = [this](int index) { opened.push_back(index); };
+        form.File1.items = {"a.txt", "b.txt", "c.TXT"};
+        form.File1.onClick = [this] { fileClicks.push_back(form.File1.listIndex); };
+        window->syncFromModel();
+    }
+
+    std::vector<std::string> drives;
+    std::vector<int> opened;
+    std::vector<int> fileClicks;
+};
+
+TEST_F(ImportListsTest, ListsShowTheirEntries) {
+    EXPECT_TRUE(widget("Frame1")->isVisible());
+    auto* combo = widget<QComboBox>("Drive1");
+    EXPECT_EQ(combo->count(), 2);
+    EXPECT_EQ(combo->currentText(), "/");
+    auto* dirs = widget<QListWidget>("Dir1");
+    ASSERT_EQ(dirs->count(), 4);
+    EXPECT_EQ(dirs->item(3)->text(), "neu");
+    EXPECT_EQ(dirs->currentRow(), 1);
+    auto* files = widget<QListWidget>("File1");
+    ASSERT_EQ(files->count(), 3);
+    EXPECT_EQ(files->item(2)->text(), "c.TXT");
+    EXPECT_EQ(files->currentRow(), -1);
+    EXPECT_TRUE(drives.empty());
+    EXPECT_TRUE(fileClicks.empty());
+}
+
+TEST_F(ImportListsTest, ClickOnAFileChoosesIt) {
+    auto* files = widget<QListWidget>("File1");
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                      files->visualItemRect(files->item(1)).center());
+    ASSERT_FALSE(fileClicks.empty());
+    EXPECT_EQ(fileClicks.back(), 1);
+    EXPECT_EQ(form.File1.fileName(), "b.txt");
+}
+
+TEST_F(ImportListsTest, DoubleClickOnADirectoryOpensIt) {
+    auto* dirs = widget<QListWidget>("Dir1");
+    const QPoint at = dirs->visualItemRect(dirs->item(2)).center();
+    doubleClick(dirs->viewport(), at);
+    EXPECT_EQ(opened, std::vector<int>{2});
+}
+
+TEST_F(ImportListsTest, ChoosingADriveSetsIt) {
+    emit widget<QComboBox>("Drive1")->activated(1);
+    EXPECT_EQ(drives, std::vector<std::string>{"/mnt/a"});
+    EXPECT_EQ(form.Drive1.drive(), "/mnt/a");
+}
+
+}  // namespace
+}  // namespace lurnatik::qt_test
