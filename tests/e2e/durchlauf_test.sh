@@ -4,7 +4,8 @@
 # window back from a screenshot: "Anzahl akut" must show every throw and the
 # status text the end line.
 # Usage: durchlauf_test.sh PROGRAM [SCREENSHOT_ON_FAILURE]
-set -euo pipefail
+set -Eeuo pipefail
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
 exe=$1
 keep=${2:-}
@@ -22,6 +23,17 @@ done
 . "$here/x_session.sh"
 work=$(mktemp -d)
 cleanup() {
+    local rc=$?
+    if [ "$rc" -ne 0 ]; then
+        if [ -n "$keep" ] && [ -f "$work/window.png" ]; then
+            cp "$work/window.png" "$keep"
+            echo "last screenshot kept in $keep" >&2
+        fi
+        if [ -f "$work/app.log" ]; then
+            echo "program output:" >&2
+            cat "$work/app.log" >&2
+        fi
+    fi
     x_session_stop
     rm -rf "$work"
 }
@@ -48,15 +60,15 @@ read_control() {
     tesseract "$work/$name.png" - --psm 6 2>/dev/null | tr -s ' \n' ' '
 }
 
-akut= status=
+akut= text=
 for _ in $(seq 40); do
     sleep 0.25
-    import -window "$X_WINDOW" "$work/window.png"
-    akut=$(read_control 4515 1680 1335 375 lakut)
-    status=$(read_control 3495 240 3360 885 text)
-    if grep -qw "$throws" <<<"$akut" && grep -q 'ENDE' <<<"$status"; then
+    import -window "$X_WINDOW" "$work/window.png" || continue
+    akut=$(read_control 4515 1680 1335 375 lakut || true)
+    text=$(read_control 3495 240 3360 885 text || true)
+    if grep -qw "$throws" <<<"$akut" && grep -q 'ENDE' <<<"$text"; then
         echo "lakut: $akut"
-        echo "text: $status"
+        echo "text: $text"
         echo "window shows $throws throws and the end line"
         exit 0
     fi
@@ -64,11 +76,5 @@ done
 
 echo "FAIL: after Start the window does not show the end of the run" >&2
 echo "lakut reads: '$akut' (want $throws)" >&2
-echo "text reads: '$status' (want the end line with ENDE)" >&2
-if [ -n "$keep" ]; then
-    cp "$work/window.png" "$keep"
-    echo "screenshot kept in $keep" >&2
-fi
-echo "program output:" >&2
-cat "$work/app.log" >&2
+echo "text reads: '$text' (want the end line with ENDE)" >&2
 exit 1

@@ -38,8 +38,9 @@ x_app_start() {
     HOME=$workdir/home XDG_RUNTIME_DIR=$workdir/runtime QT_QPA_PLATFORM=xcb \
         LC_ALL=C.UTF-8 "$exe" >"$workdir/app.log" 2>&1 &
     X_APP_PID=$!
+    # A sanitizer build on a busy machine may take many seconds to come up.
     local i
-    for i in $(seq 100); do
+    for i in $(seq 300); do
         X_WINDOW=$(xdotool search --onlyvisible --name 'Korvel' 2>/dev/null | head -n 1 || true)
         [ -n "$X_WINDOW" ] && break
         if ! kill -0 "$X_APP_PID" 2>/dev/null; then

@@ -28,8 +28,10 @@ fail() {
 [ "$(dpkg-deb -f "$deb" Package)" = lurnatik1 ] || fail "package name is not lurnatik1"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for lib in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
-    grep -Eq "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib"
+# Package names alone, one a line: "libc6 (>= 2.34), libfoo | libbar" -> libc6 libfoo libbar.
+depends_names=$(tr ',|' '\n\n' <<<"$depends" | awk '{print $1}')
+for lib in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libc6 libstdc++6 fonts-dejavu-core; do
+    grep -qxF "$lib" <<<"$depends_names" || fail "Depends lacks $lib"
 done
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
