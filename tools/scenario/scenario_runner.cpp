@@ -157,6 +157,9 @@ ScenarioRunner::ScenarioRunner(std::ostream& out, std::ostream& errors,
                                std::string programDirectory)
     : out_(out), errors_(errors) {
     fake_.session.directory = std::move(programDirectory);
+    fake_.printer.onJobFinished = [this](const std::vector<std::string>& lines) {
+        testing::writeJob(out_, lines);
+    };
     program_.startUp();
 }
 
