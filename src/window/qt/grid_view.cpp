@@ -72,11 +72,6 @@ void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void GridView::keyPressEvent(QKeyEvent* event) {
-    // The current cell belongs to the model; keys do not move it.
-    QWidget::keyPressEvent(event);
-}
-
 void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {
     // The cell less its grid lines at the right and bottom.

@@ -22,8 +22,8 @@ class CellDelegate : public QStyledItemDelegate {
 
 // A table view drawn like the window's grids: no headers, no scroll bars, rows of
 // a fixed height, the current cell marked by a thin frame that leaves its colour
-// visible. The mouse does not move the current cell itself; a release reports the
-// row under the pointer, and the model decides.
+// visible. Neither the mouse nor the keys move the current cell; a release reports
+// the row under the pointer, and the model decides.
 class GridView : public QTableView {
   public:
     GridView(int rowHeight, QWidget* parent);
@@ -42,7 +42,6 @@ class GridView : public QTableView {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     CellDelegate* delegate_;

@@ -9,7 +9,7 @@ namespace lurnatik {
 // The user's conventions as the desktop sets them.
 class QtLocale : public Locale {
   public:
-    explicit QtLocale(QLocale locale = QLocale::system()) : locale_(std::move(locale)) {}
+    explicit QtLocale(const QLocale& locale = QLocale::system()) : locale_(locale) {}
     std::optional<double> toNumber(std::string_view text) override;
     std::string shortDate() override;
 
