@@ -160,6 +160,10 @@ std::string writeNumber(double value) {
     std::to_chars_result result;
     if (value == std::trunc(value) && std::fabs(value) < 1e15) {
         result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int64_t>(value));
+    } else if (value == std::trunc(value) && std::fabs(value) < 1e21) {
+        // Throw counts this large are still whole numbers: show their digits, not
+        // an exponent.
+        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     } else {
         result = std::to_chars(buffer, buffer + sizeof buffer, value);
     }

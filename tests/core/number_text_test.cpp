@@ -63,13 +63,14 @@ TEST_P(WriteNumber, WritesTheShortestForm) {
     EXPECT_EQ(writeNumber(GetParam().value), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, WriteNumber,
-                         ::testing::Values(WriteCase{0, "0"}, WriteCase{-0.0, "0"},
-                                           WriteCase{1, "1"}, WriteCase{12, "12"},
-                                           WriteCase{300, "300"}, WriteCase{3.5, "3.5"},
-                                           WriteCase{0.1, "0.1"}, WriteCase{-4, "-4"},
-                                           WriteCase{1000000, "1000000"},
-                                           WriteCase{123456789012345, "123456789012345"}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, WriteNumber,
+    ::testing::Values(WriteCase{0, "0"}, WriteCase{-0.0, "0"}, WriteCase{1, "1"},
+                      WriteCase{12, "12"}, WriteCase{300, "300"}, WriteCase{3.5, "3.5"},
+                      WriteCase{0.1, "0.1"}, WriteCase{-4, "-4"}, WriteCase{1000000, "1000000"},
+                      WriteCase{123456789012345, "123456789012345"},
+                      WriteCase{1e15, "1000000000000000"},
+                      WriteCase{9007199254740993.0, "9007199254740992"}, WriteCase{1e21, "1e+21"}));
 
 TEST(WriteNumberTest, SixteenBitIntegers) {
     EXPECT_EQ(writeNumber(std::int16_t{0}), "0");
