@@ -126,6 +126,27 @@ TEST_F(WindowTest, StatusTextShowsItsFourLines) {
     EXPECT_EQ(shown, QString::fromUtf8(kInstructionText).replace('\r', '\n'));
 }
 
+// A caption line wider than its label is drawn a little smaller instead of being
+// broken; a caption that fits gets the label's own size back.
+TEST_F(WindowTest, LongCaptionLinesFitTheirLabel) {
+    auto* label = widget<QLabel>("text");
+    const QFont own = label->font();
+    const std::string wide =
+        " Geben Sie den Ort an, wo sich die Datei\r  mit den Permanenzen der Hamburger Spiel-";
+    ASSERT_GT(QFontMetrics(own).horizontalAdvance(captionText(wide).split('\n')[1]),
+              label->contentsRect().width() - label->indent());
+    form.text.caption = wide;
+    window->syncFromModel();
+    for (const QString& line : label->text().split('\n')) {
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(line),
+                  label->contentsRect().width() - label->indent())
+            << line.toStdString();
+    }
+    form.text.caption = kInstructionText;
+    window->syncFromModel();
+    EXPECT_EQ(label->font(), own);
+}
+
 TEST_F(WindowTest, AccessibleNamesAreGermanAndDistinct) {
     EXPECT_EQ(widget("textanzahl")->accessibleName(), QString::fromUtf8("Anzahl Würfe"));
     EXPECT_EQ(widget("okstart")->accessibleName(), "Start");

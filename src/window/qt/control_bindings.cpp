@@ -33,6 +33,7 @@ LabelBinding::LabelBinding(const Label& label, QWidget* parent)
         label_->setIndent(2);
     }
     font_ = label_->font();
+    pixels_ = QFontInfo(font_).pixelSize();
 }
 
 void LabelBinding::sync() {
@@ -57,11 +58,10 @@ void LabelBinding::fitFont(const QString& text) {
     const int width =
         label_->contentsRect().width() - std::max(label_->indent(), 0) - 2 * label_->margin();
     QFont font = font_;
-    const int pixels = QFontInfo(font_).pixelSize();
     const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int shrink = 0; shrink <= kMostShrink && pixels - shrink > 0; ++shrink) {
+    for (int shrink = 0; shrink <= kMostShrink && pixels_ - shrink > 0; ++shrink) {
         if (shrink > 0) {
-            font.setPixelSize(pixels - shrink);
+            font.setPixelSize(pixels_ - shrink);
         }
         const QFontMetrics metrics(font);
         const bool fits = std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
@@ -81,7 +81,7 @@ ButtonBinding::ButtonBinding(Button& button, QWidget* parent, EventDispatch& dis
       model_(button),
       button_(static_cast<QPushButton*>(widget())) {
     button_->setAutoDefault(false);
-    QObject::connect(button_, &QPushButton::clicked, button_,
+    QObject::connect(button_, &QPushButton::clicked, receiver(),
                      [this, &dispatch] { dispatch.run([this] { model_.click(); }); });
 }
 
@@ -98,11 +98,12 @@ TextBoxBinding::TextBoxBinding(TextBox& box, QWidget* parent, EventDispatch& dis
       model_(box),
       edit_(static_cast<QLineEdit*>(widget())) {
     edit_->setAlignment(horizontal(box.alignment) | Qt::AlignVCenter);
-    QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this, &dispatch](const QString& text) {
-        std::string typed = text.toStdString();
-        text_ = typed;
-        dispatch.run([this, typed] { model_.setText(typed); });
-    });
+    QObject::connect(edit_, &QLineEdit::textEdited, receiver(),
+                     [this, &dispatch](const QString& text) {
+                         std::string typed = text.toStdString();
+                         text_ = typed;
+                         dispatch.run([this, typed] { model_.setText(typed); });
+                     });
 }
 
 void TextBoxBinding::sync() {
@@ -128,7 +129,7 @@ OptionBinding::OptionBinding(OptionArray& array, int index, QWidget* parent, QBu
       index_(index),
       radio_(static_cast<QRadioButton*>(widget())) {
     group.addButton(radio_, index);
-    QObject::connect(radio_, &QRadioButton::clicked, radio_, [this, &dispatch] {
+    QObject::connect(radio_, &QRadioButton::clicked, receiver(), [this, &dispatch] {
         dispatch.run([this] {
             if (array_[index_].enabled && array_[index_].shown()) {
                 array_.select(index_);

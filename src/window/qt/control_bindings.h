@@ -30,6 +30,7 @@ class LabelBinding : public WidgetBinding {
     const Label& model_;
     QLabel* label_;
     QFont font_;  // the size the window asks for
+    int pixels_ = 0;
     std::string caption_;
 };
 

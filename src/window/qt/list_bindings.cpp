@@ -57,7 +57,7 @@ DriveBinding::DriveBinding(DriveList& drives, QWidget* parent, EventDispatch& di
     : WidgetBinding(drives, new QComboBox(parent), kList),
       model_(drives),
       combo_(static_cast<QComboBox*>(widget())) {
-    QObject::connect(combo_, &QComboBox::activated, combo_, [this, &dispatch](int index) {
+    QObject::connect(combo_, &QComboBox::activated, receiver(), [this, &dispatch](int index) {
         dispatch.run([this, index] {
             if (usable(model_) && index >= 0 && index < static_cast<int>(model_.items.size())) {
                 model_.setDrive(model_.items[static_cast<std::size_t>(index)]);
@@ -89,11 +89,11 @@ DirBinding::DirBinding(DirList& dirs, QWidget* parent, EventDispatch& dispatch)
       model_(dirs),
       list_(static_cast<QListWidget*>(widget())) {
     configure(list_);
-    QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this, &dispatch](int row) {
-        dispatch.run([this, row] { model_.listIndex = row; });
-    });
+    QObject::connect(
+        list_, &QListWidget::currentRowChanged, receiver(),
+        [this, &dispatch](int row) { dispatch.run([this, row] { model_.listIndex = row; }); });
     // A double-click (or Enter) opens the directory.
-    QObject::connect(list_, &QListWidget::activated, list_,
+    QObject::connect(list_, &QListWidget::activated, receiver(),
                      [this, &dispatch](const QModelIndex& index) {
                          const int row = index.row();
                          dispatch.run([this, row] {
@@ -120,11 +120,11 @@ FileBinding::FileBinding(FileList& files, QWidget* parent, EventDispatch& dispat
             model_.click();
         });
     };
-    QObject::connect(list_, &QListWidget::itemClicked, list_,
+    QObject::connect(list_, &QListWidget::itemClicked, receiver(),
                      [this, choose](QListWidgetItem* item) { choose(list_->row(item)); });
     // Moving through the list with the keys chooses too; a mouse press that
     // moves the current row is followed by its click.
-    QObject::connect(list_, &QListWidget::currentRowChanged, list_, [choose](int row) {
+    QObject::connect(list_, &QListWidget::currentRowChanged, receiver(), [choose](int row) {
         if (QApplication::mouseButtons() == Qt::NoButton) {
             choose(row);
         }

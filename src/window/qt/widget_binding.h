@@ -31,12 +31,18 @@ class WidgetBinding {
 
     virtual void sync();
 
+  protected:
+    // The receiver of the widget's signals: it goes with the binding, so no signal
+    // reaches a binding that is gone while its widget is still being taken down.
+    QObject* receiver() { return &receiver_; }
+
   private:
     void applyColours();
 
     const Control& control_;
     QPointer<QWidget> widget_;
     Roles roles_;
+    QObject receiver_;
     Colour background_ = 0;
     Colour foreground_ = 0;
     std::string tooltip_;
