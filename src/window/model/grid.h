@@ -71,10 +71,12 @@ class Grid : public Control {
     std::function<void()> onClick;
 
   private:
-    Cell& at(int row, int col) { return cells_[static_cast<std::size_t>(row * cols_ + col)]; }
-    const Cell& at(int row, int col) const {
-        return cells_[static_cast<std::size_t>(row * cols_ + col)];
+    std::size_t offset(int row, int col) const {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) +
+               static_cast<std::size_t>(col);
     }
+    Cell& at(int row, int col) { return cells_[offset(row, col)]; }
+    const Cell& at(int row, int col) const { return cells_[offset(row, col)]; }
     void checkCol(int col) const;
 
     int rows_;
