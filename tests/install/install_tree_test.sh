@@ -3,10 +3,11 @@
 # files land where a desktop looks for them, that the info text lies beside
 # the executable (the program reads it from its own directory), and that the
 # desktop entry, the icon and the AppStream metainfo are valid.
-# Usage: install_tree_test.sh BUILD_DIR
+# Usage: install_tree_test.sh BUILD_DIR VERSION
 set -euo pipefail
 
 build=$1
+version=$2
 app_id=org.example.lurnatik1
 
 for tool in desktop-file-validate appstreamcli rsvg-convert; do
@@ -71,6 +72,9 @@ if [ -f "$metainfo" ]; then
     grep -q '<launchable type="desktop-id">lurnatik1.desktop</launchable>' "$metainfo" \
         || fail "the metainfo does not launch lurnatik1.desktop"
     grep -q '<binary>lurnatik1</binary>' "$metainfo" || fail "the metainfo does not provide lurnatik1"
+    # Software centres show the first release as the current one.
+    newest=$(grep -o '<release [^>]*version="[^"]*"' "$metainfo" | head -n 1 | sed 's/.*version="//; s/"$//')
+    [ "$newest" = "$version" ] || fail "the metainfo's newest release is '$newest', the program is $version"
 fi
 
 if [ "$failures" -ne 0 ]; then
