@@ -7,6 +7,7 @@
 #include "core/auswertung.h"
 #include "core/count_text.h"
 #include "core/drawing.h"
+#include "core/frequency_table.h"
 #include "core/number_text.h"
 #include "core/run_texts.h"
 
@@ -35,14 +36,7 @@ void startRotation(Form1& form) {
             t2.setText(" ");
         }
     }
-    Grid& t1 = form.tabelle1;
-    for (int n = 0; n <= 36; ++n) {
-        t1.setRow(n);
-        for (int c = 1; c <= 3; ++c) {
-            t1.setCol(c);
-            t1.setText("");
-        }
-    }
+    emptyCountColumns(form.tabelle1);
     form.Label11.caption.clear();
     form.Label13.caption.clear();
     form.Label14.caption.clear();

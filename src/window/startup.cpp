@@ -1,5 +1,6 @@
 #include "window/startup.h"
 
+#include "core/frequency_table.h"
 #include "core/number_text.h"
 #include "window/instruction_text.h"
 #include "window/marks.h"
@@ -77,14 +78,7 @@ void restart(Form1& form, Platform& platform) {
     s.importmodus = 0;
     resetRunVariables(s);
 
-    Grid& t1 = form.tabelle1;
-    for (int n = 0; n <= 36; ++n) {
-        t1.setRow(n);
-        for (int c = 1; c <= 3; ++c) {
-            t1.setCol(c);
-            t1.setText("");
-        }
-    }
+    emptyCountColumns(form.tabelle1);
     refreshTabelle2(form);
 
     for (Label* l : {&form.lakut, &form.lzahl, &form.lrot, &form.lschwarz, &form.lklein,
