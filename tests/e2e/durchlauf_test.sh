@@ -39,8 +39,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-x_session_start "$work"
-x_app_start "$exe" "$work"
+x_start "$exe" "$work"
 
 # shellcheck disable=SC2086 # the click points are "X Y" pairs
 x_click_twips $X_TEXTANZAHL

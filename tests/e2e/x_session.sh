@@ -1,9 +1,8 @@
 # Sourced by the end-to-end test and scripts/screenshot: a private X server,
 # the program in it, and real input events on its controls.
 # Needs: Xvfb, xdotool, ImageMagick's import.
-# After x_session_start WORKDIR: DISPLAY is exported. After x_app_start EXE:
-# X_WINDOW is the program's window. x_session_stop ends both; call it from
-# an EXIT trap.
+# After x_start EXE WORKDIR: DISPLAY is exported and X_WINDOW is the
+# program's window. x_session_stop ends both; call it from an EXIT trap.
 
 X_XVFB_PID=
 X_APP_PID=
@@ -72,11 +71,30 @@ x_session_stop() {
     if [ -n "$X_APP_PID" ]; then
         kill "$X_APP_PID" 2>/dev/null || true
         wait "$X_APP_PID" 2>/dev/null || true
+        X_APP_PID=
     fi
     if [ -n "$X_XVFB_PID" ]; then
         kill "$X_XVFB_PID" 2>/dev/null || true
         wait "$X_XVFB_PID" 2>/dev/null || true
+        X_XVFB_PID=
     fi
+}
+
+# A server and the program in it. A server that another one is just leaving
+# can be handed the same display number while the old one still holds the
+# display's abstract socket; the program then cannot connect. So a failed
+# start is tried again on a fresh server.
+x_start() {
+    local exe=$1 workdir=$2 attempt
+    for attempt in 1 2 3; do
+        if x_session_start "$workdir" && x_app_start "$exe" "$workdir"; then
+            return 0
+        fi
+        echo "start $attempt on display ${DISPLAY:-?} failed" >&2
+        x_session_stop
+        rm -f "$workdir/display"
+    done
+    return 1
 }
 
 # The controls the end-to-end runs use, as click points in twips: inside each
