@@ -30,7 +30,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 # Package names alone, one a line: "libc6 (>= 2.34), libfoo | libbar" -> libc6 libfoo libbar.
 depends_names=$(tr ',|' '\n\n' <<<"$depends" | awk '{print $1}')
-for lib in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libc6 libstdc++6 fonts-dejavu-core; do
+for lib in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libc6 libstdc++6 \
+    fonts-dejavu-core fonts-dejavu-extra; do
     grep -qxF "$lib" <<<"$depends_names" || fail "Depends lacks $lib"
 done
 
