@@ -54,13 +54,5 @@ TEST(RaiseCountTest, AgreesOnRandomTexts) {
     }
 }
 
-TEST(RaiseCountTest, CountsUpFromEmptyLikeTheConversions) {
-    std::string text;
-    for (int n = 1; n <= 100000; ++n) {
-        raiseCount(text);
-        ASSERT_EQ(text, writeNumber(static_cast<double>(n)));
-    }
-}
-
 }  // namespace
 }  // namespace lurnatik

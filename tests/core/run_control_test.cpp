@@ -4,31 +4,25 @@
 #include <limits>
 #include <string>
 
-#include "core/number_text.h"
-#include "run_fixture.h"
+#include "support/program_test.h"
 
 namespace lurnatik {
 namespace {
 
 using testing::kEnd;
 using testing::kRandomText;
-using testing::RunTest;
 
 constexpr Colour kGreen = rgb(128, 255, 128);
 constexpr Colour kGrey = rgb(224, 224, 224);
-constexpr Colour kWhite = rgb(255, 255, 255);
 
-class RunControl : public RunTest {};
+using RunControl = testing::ProgramTest;
 
 TEST_F(RunControl, SingleStepMakesOneThrowPerClickAndEndsOnTheNextClick) {
     want("10");
-    ASSERT_TRUE(form.okstart.enabled);
     for (int i = 1; i <= 10; ++i) {
         click();
         EXPECT_EQ(s.wurfnr, i);
         EXPECT_EQ(form.lakut.caption, std::to_string(i));
-        EXPECT_EQ(form.okstart.caption, "Weiter");
-        EXPECT_TRUE(form.okstart.enabled);
         EXPECT_EQ(form.text.caption, kRandomText);
     }
     EXPECT_TRUE(form.okdruck.enabled);
@@ -38,112 +32,69 @@ TEST_F(RunControl, SingleStepMakesOneThrowPerClickAndEndsOnTheNextClick) {
     click();
     EXPECT_EQ(s.wurfnr, 10) << "the eleventh click makes no throw";
     EXPECT_EQ(form.text.caption, kRandomText + kEnd);
-    EXPECT_EQ(form.okstart.caption, "Start");
     EXPECT_FALSE(form.okstart.enabled);
     EXPECT_TRUE(form.okdruck.enabled);
     EXPECT_TRUE(form.okabbrechen.enabled);
     EXPECT_EQ(form.Option1.selected(), 0);
 }
 
-TEST_F(RunControl, RunThroughMakesAllThrowsAndEndsInTheSameClick) {
-    want("100");
-    form.Option1.select(1);
+// One click after `done` throws of a finished run: throws wanted, mode and halt
+// throw as typed, and where the click stops.
+struct ClickCase {
+    const char* name;
+    int done;
+    const char* wanted;
+    int mode;
+    const char* halt;  // nullptr: nothing typed
+    double wurfnr;
+    bool ended;
+    int modeAfter;
+};
+
+class OneClick : public testing::ProgramTest, public ::testing::WithParamInterface<ClickCase> {};
+
+TEST_P(OneClick, StopsWhereTheModeSays) {
+    const ClickCase& c = GetParam();
+    if (c.done > 0) {
+        run(std::to_string(c.done), 1);
+    }
+    want(c.wanted);
+    form.Option1.select(c.mode);
+    if (c.halt != nullptr) {
+        form.haltbei.setText(c.halt);
+    }
     click();
-    EXPECT_EQ(s.wurfnr, 100);
-    EXPECT_EQ(form.lakut.caption, "100");
-    EXPECT_EQ(columnSum(1), 100);
-    EXPECT_EQ(form.text.caption, kRandomText + kEnd);
-    EXPECT_FALSE(form.okstart.enabled);
-    EXPECT_EQ(form.okstart.caption, "Start");
-    EXPECT_EQ(form.Option1.selected(), 1);
+    EXPECT_EQ(s.wurfnr, c.wurfnr);
+    EXPECT_EQ(form.lakut.caption, writeNumber(c.wurfnr));
+    EXPECT_EQ(columnSum(1), c.wurfnr) << "nothing was reset";
+    EXPECT_EQ(form.text.caption, kRandomText + (c.ended ? kEnd : ""))
+        << "random mode shows one end line at most";
+    EXPECT_EQ(form.okstart.enabled, !c.ended);
+    EXPECT_EQ(form.okstart.caption, c.ended ? "Start" : "Weiter");
+    EXPECT_EQ(form.Option1.selected(), c.modeAfter);
+    if (!c.ended) {
+        click();
+        EXPECT_EQ(s.wurfnr, c.wurfnr + 1) << "the next click makes a single step";
+    } else if (c.halt != nullptr) {
+        EXPECT_EQ(form.haltbei.text(), c.halt) << "the end of a run changes no mode";
+    }
 }
 
-TEST_F(RunControl, AFractionalWantTakesEffectAtTheNextWholeThrow) {
-    want("12.5");
-    EXPECT_EQ(s.sollwuerfe, 12.5);
-    form.Option1.select(1);
-    click();
-    EXPECT_EQ(s.wurfnr, 13);
-}
-
-TEST_F(RunControl, AWantNotAboveTheThrowsDoneEndsAtOnce) {
-    throwOneByOne({1, 2, 3, 4});
-    want("3");
-    EXPECT_TRUE(form.okstart.enabled);
-    click();
-    EXPECT_EQ(s.wurfnr, 4);
-    EXPECT_EQ(form.text.caption, kRandomText + kEnd);
-    EXPECT_FALSE(form.okstart.enabled);
-}
-
-TEST_F(RunControl, AfterTheEndANewWantGoesOnFromTheThrowsDone) {
-    want("5");
-    form.Option1.select(1);
-    click();
-    want("8");
-    EXPECT_TRUE(form.okstart.enabled);
-    EXPECT_EQ(form.okstart.caption, "Start");
-    click();
-    EXPECT_EQ(s.wurfnr, 8);
-    EXPECT_EQ(columnSum(1), 8) << "nothing was reset";
-    EXPECT_EQ(form.text.caption, kRandomText + kEnd) << "random mode shows one end line at most";
-}
-
-TEST_F(RunControl, HaltAtThrowTwentyThenSingleStep) {
-    want("100");
-    form.Option1.select(2);
-    EXPECT_TRUE(form.haltbei.enabled);
-    EXPECT_EQ(form.haltbei.background, kWhite);
-    form.haltbei.setText("20");
-    EXPECT_EQ(s.haltwurf, 20);
-    click();
-    EXPECT_EQ(s.wurfnr, 20);
-    EXPECT_EQ(form.Option1.selected(), 0);
-    EXPECT_EQ(form.haltbei.background, kGrey);
-    EXPECT_EQ(form.haltbei.text(), "");
-    EXPECT_FALSE(form.haltbei.enabled);
-    EXPECT_EQ(s.haltwurf, 20);
-    EXPECT_EQ(form.okstart.caption, "Weiter");
-    EXPECT_TRUE(form.okstart.enabled);
-    click();
-    EXPECT_EQ(s.wurfnr, 21);
-}
-
-TEST_F(RunControl, HaltBelowTheThrowsDoneMakesExactlyOneThrow) {
-    throwOneByOne({1, 2, 3, 4, 5});
-    want("100");
-    form.Option1.select(2);
-    form.haltbei.setText("3");
-    click();
-    EXPECT_EQ(s.wurfnr, 6);
-    EXPECT_EQ(form.Option1.selected(), 0);
-}
-
-TEST_F(RunControl, HaltWithNothingTypedMakesExactlyOneThrow) {
-    want("100");
-    form.Option1.select(2);
-    ASSERT_EQ(s.haltwurf, 0);
-    click();
-    EXPECT_EQ(s.wurfnr, 1);
-    EXPECT_EQ(form.Option1.selected(), 0);
-}
-
-TEST_F(RunControl, HaltAboveTheThrowsWantedRunsToTheEnd) {
-    want("30");
-    form.Option1.select(2);
-    form.haltbei.setText("50");
-    click();
-    EXPECT_EQ(s.wurfnr, 30);
-    EXPECT_EQ(form.text.caption, kRandomText + kEnd);
-    EXPECT_EQ(form.Option1.selected(), 2) << "the end of a run changes no mode";
-    EXPECT_EQ(form.haltbei.text(), "50");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OneClick,
+    ::testing::Values(ClickCase{"Durchlauf", 0, "100", 1, nullptr, 100, true, 1},
+                      ClickCase{"FractionalWant", 0, "12.5", 1, nullptr, 13, true, 1},
+                      ClickCase{"WantNotAboveDone", 4, "3", 0, nullptr, 4, true, 0},
+                      ClickCase{"WantAfterTheEnd", 5, "8", 1, nullptr, 8, true, 1},
+                      ClickCase{"HaltAt20", 0, "100", 2, "20", 20, false, 0},
+                      ClickCase{"HaltBelowDone", 5, "100", 2, "3", 6, false, 0},
+                      ClickCase{"HaltNotTyped", 0, "100", 2, nullptr, 1, false, 0},
+                      ClickCase{"HaltAboveWanted", 0, "30", 2, "50", 30, true, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RunControl, RotationsOfThirtySevenWithAHundredWanted) {
     want("100");
     form.Option1.select(3);
-    ASSERT_EQ(form.Option1.selected(), 3);
-
     click();
     EXPECT_EQ(s.wurfnr, 37);
     EXPECT_EQ(form.Lrotat.caption, "1");
@@ -159,14 +110,10 @@ TEST_F(RunControl, RotationsOfThirtySevenWithAHundredWanted) {
     EXPECT_EQ(form.Lrotat.caption, "2");
     EXPECT_EQ(form.Option1.selected(), 0) << "100 - 74 < 37";
     EXPECT_EQ(form.Lrotat.background, kGrey);
-    EXPECT_EQ(form.lakut.caption, "74");
 
-    for (int i = 75; i <= 100; ++i) {
+    for (int i = 75; i <= 101; ++i) {
         click();
-        EXPECT_EQ(s.wurfnr, i);
     }
-    EXPECT_EQ(form.text.caption, kRandomText);
-    click();
     EXPECT_EQ(s.wurfnr, 100);
     EXPECT_EQ(form.text.caption, kRandomText + kEnd);
     EXPECT_EQ(form.Lrotat.caption, "2");
@@ -177,7 +124,6 @@ TEST_F(RunControl, RotationEndingOnTheLastThrowWantedIsNotCounted) {
     want("74");
     form.Option1.select(3);
     click();
-    EXPECT_EQ(s.wurfnr, 37);
     EXPECT_EQ(form.Lrotat.caption, "1");
     EXPECT_EQ(form.Option1.selected(), 3) << "74 - 37 = 37 throws left";
 
@@ -188,7 +134,6 @@ TEST_F(RunControl, RotationEndingOnTheLastThrowWantedIsNotCounted) {
     EXPECT_EQ(form.Lrotat.background, kGreen);
     EXPECT_EQ(s.rotwurf, 36);
     EXPECT_EQ(s.rotwurfnr, 37);
-
     click();
     EXPECT_EQ(form.text.caption, kRandomText + kEnd);
 }
@@ -204,19 +149,16 @@ TEST_F(RunControl, ARotationStartsWithEmptyTablesAndWaitingMarks) {
     click();
     EXPECT_EQ(t2(7), "10");
     EXPECT_EQ(t2(9), " ");
-    EXPECT_EQ(form.Label13.caption, "2");
     ASSERT_EQ(s.flagdoppel, 0) << "the end of the rotation sets the flags back";
 
     std::deque<int> second = {4, 4, 3, 3, 3, 7};
-    while (second.size() < 37) {
-        second.push_back(20 + static_cast<int>(second.size() % 2));
-    }
+    second.resize(37, 20);
     numbers(second);
     click();
     EXPECT_EQ(t2(7), "6") << "throw 43 is throw 6 of the second rotation";
     EXPECT_EQ(t2(9), " ");
-    EXPECT_EQ(t2(1), "");
     EXPECT_EQ(t1(1, 1), "") << "the first rotation's counts are gone";
+    EXPECT_EQ(form.Label11.caption, "2");
     EXPECT_EQ(form.Label13.caption, "2");
     EXPECT_EQ(form.Label14.caption, "5");
 }
@@ -237,7 +179,8 @@ struct RotationChoice {
     int mode;
 };
 
-class SelectingRotation : public RunTest, public ::testing::WithParamInterface<RotationChoice> {};
+class SelectingRotation : public testing::ProgramTest,
+                          public ::testing::WithParamInterface<RotationChoice> {};
 
 TEST_P(SelectingRotation, NeedsThirtySevenThrowsLeft) {
     const RotationChoice& c = GetParam();
@@ -260,6 +203,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, SelectingRotation,
 
 TEST_F(RunControl, LeavingHaltEmptiesTheBoxButKeepsTheHaltThrow) {
     form.Option1.select(2);
+    EXPECT_TRUE(form.haltbei.enabled);
+    EXPECT_EQ(form.haltbei.background, rgb(255, 255, 255));
     form.haltbei.setText("15");
     int changes = 0;
     const auto handling = form.haltbei.onChange;
@@ -275,57 +220,54 @@ TEST_F(RunControl, LeavingHaltEmptiesTheBoxButKeepsTheHaltThrow) {
     EXPECT_EQ(changes, 1);
 }
 
-struct WantedCase {
+// What a text box keeps of what was typed, and the value it leaves: 7 and 9 are
+// the values before, kept when the text is refused.
+struct TypedCase {
     const char* typed;
-    const char* shown;  // the text left in textanzahl
-    double sollwuerfe;  // 7: the value before, kept
-    bool enabled;
+    const char* shown;
+    double value;
+    bool enabled = false;
 };
 
-class ThrowsWanted : public RunTest, public ::testing::WithParamInterface<WantedCase> {};
+class ThrowsWanted : public testing::ProgramTest,
+                     public ::testing::WithParamInterface<TypedCase> {};
 
 TEST_P(ThrowsWanted, KeepsOnlyAPositiveLeadingNumber) {
-    const WantedCase& c = GetParam();
+    const TypedCase& c = GetParam();
     want("7");
     want(c.typed);
     EXPECT_EQ(form.textanzahl.text(), c.shown);
-    EXPECT_EQ(s.sollwuerfe, c.sollwuerfe);
+    EXPECT_EQ(s.sollwuerfe, c.value);
     EXPECT_EQ(form.okstart.enabled, c.enabled);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ThrowsWanted,
-    ::testing::Values(WantedCase{"0", "", 7, false}, WantedCase{"abc", "", 7, false},
-                      WantedCase{"-", "", 7, false}, WantedCase{"-5", "", 7, false},
-                      WantedCase{"12abc", "12abc", 12, true}, WantedCase{" 40", " 40", 40, true},
-                      WantedCase{"2,5", "2,5", 2, true}, WantedCase{"1e3", "1e3", 1000, true}));
+    ::testing::Values(TypedCase{"0", "", 7, false}, TypedCase{"abc", "", 7, false},
+                      TypedCase{"-", "", 7, false}, TypedCase{"-5", "", 7, false},
+                      TypedCase{"12abc", "12abc", 12, true}, TypedCase{" 40", " 40", 40, true},
+                      TypedCase{"2,5", "2,5", 2, true}, TypedCase{"1e3", "1e3", 1000, true}));
 
-struct HaltCase {
-    const char* typed;
-    const char* shown;
-    double haltwurf;  // 9: the value before, kept
-};
+class HaltThrow : public testing::ProgramTest, public ::testing::WithParamInterface<TypedCase> {};
 
-class HaltThrow : public RunTest, public ::testing::WithParamInterface<HaltCase> {};
-
+// The fake locale is German: "," decimal separator, "." digit grouping.
 TEST_P(HaltThrow, TakesTheLocaleNumberOfAPositiveText) {
-    const HaltCase& c = GetParam();
+    const TypedCase& c = GetParam();
     form.Option1.select(2);
     form.haltbei.setText("9");
     form.haltbei.setText(c.typed);
     EXPECT_EQ(form.haltbei.text(), c.shown);
-    EXPECT_EQ(s.haltwurf, c.haltwurf);
+    EXPECT_EQ(s.haltwurf, c.value);
 }
 
-// The fake locale is German: "," decimal separator, "." digit grouping.
 INSTANTIATE_TEST_SUITE_P(Texts, HaltThrow,
-                         ::testing::Values(HaltCase{"20", "20", 20}, HaltCase{"0", "", 9},
-                                           HaltCase{"abc", "", 9}, HaltCase{"-3", "", 9},
-                                           HaltCase{"2,5", "2,5", 2.5},
-                                           HaltCase{"1.000", "1.000", 1000},
-                                           HaltCase{"12abc", "12abc", 12}));
+                         ::testing::Values(TypedCase{"20", "20", 20}, TypedCase{"0", "", 9},
+                                           TypedCase{"abc", "", 9}, TypedCase{"-3", "", 9},
+                                           TypedCase{"2,5", "2,5", 2.5},
+                                           TypedCase{"1.000", "1.000", 1000},
+                                           TypedCase{"12abc", "12abc", 12}));
 
-TEST_F(RunControl, ImportReadsTheEntriesInOrderThenZeros) {
+TEST_F(RunControl, ImportReadsTheEntriesThenZerosAndEndsWhereTheRecordEnds) {
     s.permanenz.assign(24, std::nullopt);  // three spins at 1 to 3, twenty empty entries
     s.permanenz[1] = 5;
     s.permanenz[2] = 17;
@@ -333,37 +275,22 @@ TEST_F(RunControl, ImportReadsTheEntriesInOrderThenZeros) {
     s.importmodus = 1;
     const std::string header = "Spielbank Test\rTisch 1\rJuni";
     form.text.caption = header;
-    want("3");
-    form.Option1.select(1);
-    click();
+    run("3", 1);
     EXPECT_EQ(t1(5, 1), "1");
     EXPECT_EQ(t1(17, 1), "2");
     EXPECT_EQ(t1(17, 2), "1");
     EXPECT_EQ(form.text.caption, header + kEnd);
 
-    want("8");
-    click();
-    EXPECT_EQ(s.wurfnr, 8);
-    EXPECT_EQ(t1(0, 1), "5") << "the throws behind the spins are number 0";
-    EXPECT_EQ(form.text.caption, header + kEnd + kEnd) << "one end line per run";
-    EXPECT_EQ(fake.clock.readings, 2u) << "the generator is left alone";
-}
-
-TEST_F(RunControl, ImportEndsTheRunWhereTheRecordEnds) {
-    s.permanenz.assign(24, std::nullopt);
-    s.permanenz[1] = 1;
-    s.importmodus = 1;
-    form.text.caption = "Spielbank";
-    want("30");
-    form.Option1.select(1);
-    click();
+    run("30", 1);
     EXPECT_EQ(s.wurfnr, 23) << "entries 1 to N + 20 exist";
-    EXPECT_EQ(form.text.caption, "Spielbank" + kEnd);
+    EXPECT_EQ(t1(0, 1), "20") << "the throws behind the spins are number 0";
+    EXPECT_EQ(form.text.caption, header + kEnd + kEnd) << "one end line per run";
     EXPECT_FALSE(form.okstart.enabled);
     want("40");
     click();
     EXPECT_EQ(s.wurfnr, 23);
-    EXPECT_EQ(form.text.caption, "Spielbank" + kEnd + kEnd);
+    EXPECT_EQ(form.text.caption, header + kEnd + kEnd + kEnd);
+    EXPECT_EQ(fake.clock.readings, 2u) << "the generator is left alone";
 }
 
 struct EntryCase {
@@ -371,7 +298,8 @@ struct EntryCase {
     int zahl;  // -1: no number of the wheel
 };
 
-class ImportedEntry : public RunTest, public ::testing::WithParamInterface<EntryCase> {};
+class ImportedEntry : public testing::ProgramTest,
+                      public ::testing::WithParamInterface<EntryCase> {};
 
 TEST_P(ImportedEntry, RoundsHalfToEvenAndSkipsWhatIsNoNumber) {
     const EntryCase& c = GetParam();
@@ -379,9 +307,7 @@ TEST_P(ImportedEntry, RoundsHalfToEvenAndSkipsWhatIsNoNumber) {
     s.permanenz[1] = 8;
     s.permanenz[2] = c.entry;
     s.importmodus = 1;
-    want("2");
-    form.Option1.select(1);
-    click();
+    run("2", 1);
     EXPECT_EQ(s.wurfnr, 2);
     EXPECT_EQ(form.lakut.caption, "2");
     if (c.zahl >= 0) {
@@ -413,35 +339,20 @@ TEST_F(RunControl, AnUnreadableEntryBreaksARunOfEqualNumbers) {
     s.permanenz[3] = 99;
     s.permanenz[4] = 5;
     s.importmodus = 1;
-    want("4");
-    form.Option1.select(1);
-    click();
+    run("4", 1);
     EXPECT_EQ(t1(5, 1), "3");
     EXPECT_EQ(t1(5, 2), "1");
     EXPECT_EQ(t1(5, 3), "");
-    EXPECT_EQ(form.lzahl.caption, "5");
-}
-
-TEST_F(RunControl, AnInjectedNumberOutsideTheWheelIsSkippedToo) {
-    want("3");
-    form.Option1.select(1);
-    numbers({36, 37, -1});
-    click();
-    EXPECT_EQ(s.wurfnr, 3);
-    EXPECT_EQ(columnSum(1), 1);
 }
 
 TEST_F(RunControl, TheThrowWithinARotationStopsAtTheLargestSixteenBitValue) {
     s.rotwurfnr = 32765;
-    want("10");
-    form.Option1.select(1);
     numbers({10, 11, 12, 13, 14, 15, 16, 17, 18, 19});  // no double before the rotation
-    click();
+    run("10", 1);
     EXPECT_EQ(s.rotwurfnr, 32767);
-
+    numbers({9, 9});
     want("100");
     form.Option1.select(3);
-    numbers({9, 9});
     click();
     EXPECT_EQ(form.Label13.caption, "32767");
 }
@@ -462,9 +373,7 @@ TEST_F(RunControl, TheThrowCounterShowsTheThrowAsItsTextAtEveryThrow) {
 TEST_F(RunControl, ARunEndsWhereTheThrowCountCanGrowNoFurther) {
     const double limit = std::ldexp(1.0, 53);
     s.wurfnr = limit - 2;
-    want("1e20");
-    form.Option1.select(1);
-    click();
+    run("1e20", 1);
     EXPECT_EQ(s.wurfnr, limit);
     EXPECT_EQ(form.lakut.caption, "9007199254740992");
     EXPECT_EQ(form.text.caption, kRandomText + kEnd);

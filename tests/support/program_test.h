@@ -1,0 +1,124 @@
+#pragma once
+// The program after start-up on the scripted platform, driven as a user would,
+// and a snapshot of everything it shows and holds.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/number_text.h"
+#include "support/fake_platform.h"
+#include "window/program.h"
+
+namespace lurnatik::testing {
+
+inline const std::string kRandomText = " Der Computer erzeugt die Zahlen...";
+inline const std::string kEnd = std::string("\r") + std::string(20, ' ') + "***  ENDE  *** ";
+
+// Every control with its caption, state, colour and contents, every grid cell,
+// the current cells, the mode and the variables: one line each, so that a
+// failed comparison shows what changed.
+inline std::vector<std::string> snapshot(const Form1& form) {
+    std::vector<std::string> lines;
+    const auto join = [](const std::vector<std::string>& items) {
+        std::string all;
+        for (const std::string& item : items) {
+            all += item + "|";
+        }
+        return all;
+    };
+    for (const Control* c : form.controls()) {
+        std::string line = c->name() + " \"" + c->caption + "\" " + std::to_string(c->enabled) +
+                           std::to_string(c->visible) + " " + std::to_string(c->background);
+        if (const auto* t = dynamic_cast<const TextBox*>(c)) {
+            line += " " + t->text();
+        } else if (const auto* r = dynamic_cast<const RichTextBox*>(c)) {
+            line += " " + r->text;
+        } else if (const auto* d = dynamic_cast<const DriveList*>(c)) {
+            line += " " + d->drive() + " " + join(d->items);
+        } else if (const auto* d = dynamic_cast<const DirList*>(c)) {
+            line += " " + d->path() + " " + join(d->items) + std::to_string(d->listIndex);
+        } else if (const auto* f = dynamic_cast<const FileList*>(c)) {
+            line += " " + f->path + " " + join(f->items) + std::to_string(f->listIndex);
+        } else if (const auto* g = dynamic_cast<const Grid*>(c)) {
+            line += " at " + std::to_string(g->row()) + "," + std::to_string(g->col());
+            for (int r = 0; r < g->rows(); ++r) {
+                std::string row = g->name() + "[" + std::to_string(r) + "]";
+                for (int col = 0; col < g->cols(); ++col) {
+                    row += " \"" + g->cell(r, col).text + "\" " +
+                           std::to_string(g->cell(r, col).background);
+                }
+                lines.push_back(row);
+            }
+        }
+        lines.push_back(line);
+    }
+    const State& s = form.state;
+    lines.push_back("Option1 " + std::to_string(form.Option1.selected()));
+    std::string vars = "state";
+    for (double v : {double(s.importmodus), s.sollwuerfe, s.wurfnr, s.haltwurf, double(s.zahl),
+                     double(s.vorzahl), double(s.doppelzahl), double(s.doppelstatus),
+                     double(s.flagwdh), double(s.flagdoppel), double(s.flagdreifach),
+                     double(s.rotwurf), double(s.rotnr), double(s.rotwurfnr), s.permanzahl}) {
+        vars += " " + writeNumber(v);
+    }
+    lines.push_back(vars + " \"" + s.zeichen + "\" \"" + s.textzeile + "\"");
+    std::string permanenz = "permanenz";
+    for (const auto& entry : s.permanenz) {
+        permanenz += entry ? " " + writeNumber(*entry) : " -";
+    }
+    lines.push_back(permanenz);
+    return lines;
+}
+
+class ProgramTest : public ::testing::Test {
+  protected:
+    FakePlatform fake;
+    Program program{fake.platform};
+    Form1& form = program.form;
+    State& s = form.state;
+
+    void SetUp() override { program.startUp(); }
+
+    void want(std::string_view text) { form.textanzahl.setText(text); }
+    void numbers(const std::deque<int>& n) { form.generator.queueNumbers(n); }
+    void click() { form.okstart.click(); }
+    // A run in one click: throws wanted, a mode, Start.
+    void run(std::string_view throws, int mode) {
+        want(throws);
+        form.Option1.select(mode);
+        click();
+    }
+    // Throws the numbers one per click in "Einzelschritt", wanting enough throws.
+    void throwOneByOne(const std::deque<int>& n) {
+        if (s.sollwuerfe < s.wurfnr + static_cast<double>(n.size())) {
+            want(writeNumber(s.wurfnr + static_cast<double>(n.size())));
+        }
+        numbers(n);
+        for (std::size_t i = 0; i < n.size(); ++i) {
+            click();
+        }
+    }
+    // A click on tabelle1 with the current cell at (row, col), released on row
+    // `released`, as the binding reports it.
+    void clickRow(int row, int col = 0, int released = -1) {
+        form.tabelle1.setRow(row);
+        form.tabelle1.setCol(col);
+        form.tabelle1.rowSel = released < 0 ? row : released;
+        form.tabelle1.click();
+    }
+    const std::string& t1(int row, int col) const { return form.tabelle1.cell(row, col).text; }
+    const std::string& t2(int row) const { return form.tabelle2.cell(row, 0).text; }
+    double columnSum(int col) const {
+        double sum = 0;
+        for (int r = 0; r <= 36; ++r) {
+            sum += readNumber(t1(r, col));
+        }
+        return sum;
+    }
+};
+
+}  // namespace lurnatik::testing
