@@ -20,8 +20,8 @@ inline const std::string kEnd = std::string("\r") + std::string(20, ' ') + "*** 
 
 // Every control with its caption, state, colour and contents, every grid cell,
 // the current cells, the mode and the variables: one line each, so that a
-// failed comparison shows what changed.
-inline std::vector<std::string> snapshot(const Form1& form) {
+// failed comparison shows the lines that changed.
+inline std::string snapshot(const Form1& form) {
     std::vector<std::string> lines;
     const auto join = [](const std::vector<std::string>& items) {
         std::string all;
@@ -71,7 +71,11 @@ inline std::vector<std::string> snapshot(const Form1& form) {
         permanenz += entry ? " " + writeNumber(*entry) : " -";
     }
     lines.push_back(permanenz);
-    return lines;
+    std::string all;
+    for (const std::string& line : lines) {
+        all += line + "\n";
+    }
+    return all;
 }
 
 class ProgramTest : public ::testing::Test {

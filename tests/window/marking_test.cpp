@@ -2,115 +2,57 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <string>
 #include <utility>
-#include <vector>
 
-#include "support/fake_platform.h"
-#include "window/program.h"
+#include "support/program_test.h"
 
 namespace lurnatik {
 namespace {
 
 constexpr Colour kMark = rgb(192, 255, 192);
 
-class Marking : public ::testing::Test {
+class Marking : public testing::ProgramTest {
   protected:
-    testing::FakePlatform fake;
-    Program program{fake.platform};
-    Form1& form = program.form;
-
-    void SetUp() override { program.startUp(); }
-
-    // A click that the binding reports with the row where the button came up.
-    void clickTabelle1(int row, int col) {
-        form.tabelle1.setRow(row);
-        form.tabelle1.setCol(col);
-        form.tabelle1.rowSel = row;
-        form.tabelle1.click();
-    }
-    void dragTabelle1(int from, int to) {
-        form.tabelle1.setRow(from);
-        form.tabelle1.rowSel = to;
-        form.tabelle1.click();
-    }
     Colour mark(int n) const { return form.tabelle1.cell(n, 0).background; }
-    const std::string& t2(int n) const { return form.tabelle2.cell(n, 0).text; }
-    void writeT2(int n, const char* text) {
-        form.tabelle2.setRow(n);
-        form.tabelle2.setText(text);
-    }
-    void throwNumbers(std::deque<int> numbers) {
-        form.textanzahl.setText(std::to_string(static_cast<long long>(form.state.wurfnr) +
-                                               static_cast<long long>(numbers.size())));
-        form.generator.queueNumbers(numbers);
-        for (std::size_t i = 0; i < numbers.size(); ++i) {
-            form.okstart.click();
-        }
-    }
-
-    // Every cell of both grids, and their current cells.
-    using Snapshot = std::vector<std::pair<std::string, Colour>>;
-    Snapshot snapshot() const {
-        Snapshot s;
-        for (int r = 0; r <= 36; ++r) {
-            for (int c = 0; c < 4; ++c) {
-                s.emplace_back(form.tabelle1.cell(r, c).text, form.tabelle1.cell(r, c).background);
-            }
-            s.emplace_back(form.tabelle2.cell(r, 0).text, form.tabelle2.cell(r, 0).background);
-        }
-        s.emplace_back(std::to_string(form.tabelle1.row()), form.tabelle1.col());
-        s.emplace_back(std::to_string(form.tabelle2.row()), form.tabelle2.col());
-        return s;
-    }
 };
 
-class ClickedColumn : public Marking, public ::testing::WithParamInterface<int> {};
+// A click on a row of tabelle1, whatever the column, marks and unmarks its number.
+class ClickedCell : public Marking, public ::testing::WithParamInterface<std::pair<int, int>> {};
 
-TEST_P(ClickedColumn, TogglesTheRowsNumber) {
-    const int col = GetParam();
-    clickTabelle1(14, col);
-    EXPECT_EQ(mark(14), kMark);
-    EXPECT_EQ(t2(14), " ");
-    EXPECT_EQ(form.tabelle1.row(), 14);
+TEST_P(ClickedCell, TogglesTheRowsNumber) {
+    const auto [row, col] = GetParam();
+    clickRow(row, col);
+    EXPECT_EQ(mark(row), kMark);
+    EXPECT_EQ(t2(row), " ");
+    EXPECT_EQ(form.tabelle1.row(), row);
     EXPECT_EQ(form.tabelle1.col(), 0);
-    EXPECT_EQ(form.tabelle2.row(), 14);
+    EXPECT_EQ(form.tabelle2.row(), row);
 
-    clickTabelle1(14, col);
-    EXPECT_EQ(mark(14), colours::none);
-    EXPECT_EQ(t2(14), "");
+    clickRow(row, col);
+    EXPECT_EQ(mark(row), colours::none);
+    EXPECT_EQ(t2(row), "");
     EXPECT_EQ(form.tabelle1.col(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Columns, ClickedColumn, ::testing::Range(0, 4));
+INSTANTIATE_TEST_SUITE_P(Cells, ClickedCell,
+                         ::testing::Values(std::pair{0, 0}, std::pair{14, 1}, std::pair{36, 2},
+                                           std::pair{14, 3}));
 
-TEST_F(Marking, NumberZeroCanBeMarked) {
-    clickTabelle1(0, 0);
-    EXPECT_EQ(mark(0), kMark);
-    EXPECT_EQ(t2(0), " ");
-}
-
-TEST_F(Marking, ANumberMarkedAfterItCameWaitsForItsNextThrow) {
-    throwNumbers({9, 4});
-    clickTabelle1(9, 1);
-    EXPECT_EQ(t2(9), " ");
-    throwNumbers({9});
+TEST_F(Marking, ARecordWaitsForTheNextThrowAndGoesWithTheMark) {
+    throwOneByOne({9, 4});
+    clickRow(9, 1);
+    EXPECT_EQ(t2(9), " ") << "marked after it came, it waits";
+    throwOneByOne({9});
     EXPECT_EQ(t2(9), "3");
-}
-
-TEST_F(Marking, UnmarkingDiscardsTheRecordAndMarkingAgainWaits) {
-    clickTabelle1(22, 0);
-    throwNumbers({22});
-    ASSERT_EQ(t2(22), "1");
-    clickTabelle1(22, 2);
-    EXPECT_EQ(t2(22), "");
-    clickTabelle1(22, 3);
-    EXPECT_EQ(t2(22), " ");
+    clickRow(9, 2);
+    EXPECT_EQ(t2(9), "");
+    clickRow(9, 3);
+    EXPECT_EQ(t2(9), " ");
 }
 
 TEST_F(Marking, ADragTogglesOnlyTheRowWhereItEnded) {
-    dragTabelle1(3, 8);
+    clickRow(3, 0, 8);
     for (int n = 0; n <= 36; ++n) {
         EXPECT_EQ(mark(n), n == 8 ? kMark : colours::none) << n;
         EXPECT_EQ(t2(n), n == 8 ? " " : "") << n;
@@ -118,89 +60,62 @@ TEST_F(Marking, ADragTogglesOnlyTheRowWhereItEnded) {
     EXPECT_EQ(form.tabelle1.row(), 8);
 }
 
-TEST_F(Marking, ARowSelOutsideTheGridChangesNothing) {
-    const Snapshot before = snapshot();
-    for (int r : {-1, 37}) {
-        form.tabelle1.rowSel = r;
-        form.tabelle1.click();
-    }
-    EXPECT_EQ(snapshot(), before);
-}
-
-TEST_F(Marking, AColourOtherThanTheMarkIsLeftAlone) {
+// A release outside the rows, a cell of another colour than the mark, and any
+// click on tabelle2.
+TEST_F(Marking, ClicksThatNameNoMarkableNumberChangeNothing) {
+    clickRow(6);
+    throwOneByOne({6, 1});
     form.tabelle1.setRow(5);
     form.tabelle1.setCol(0);
     form.tabelle1.setCellBackground(rgb(1, 2, 3));
-    writeT2(5, "x");
-    clickTabelle1(5, 2);
-    EXPECT_EQ(mark(5), rgb(1, 2, 3));
-    EXPECT_EQ(t2(5), "x");
-}
-
-TEST_F(Marking, ResetWithNothingMarkedEmptiesTabelle2) {
-    writeT2(3, " ");
-    writeT2(4, "17");
-    writeT2(36, "x");
-    form.okresetl.click();
-    for (int n = 0; n <= 36; ++n) {
-        EXPECT_EQ(t2(n), "") << n;
-        EXPECT_EQ(mark(n), colours::none) << n;
+    form.tabelle2.setRow(5);
+    form.tabelle2.setText("x");
+    const auto before = testing::snapshot(form);
+    for (int r : {-1, 37, 5}) {
+        form.tabelle1.rowSel = r;
+        form.tabelle1.click();
     }
-    EXPECT_EQ(form.tabelle1.row(), 36);
-    EXPECT_EQ(form.tabelle1.col(), 0);
-    EXPECT_EQ(form.tabelle2.row(), 36);
-}
-
-TEST_F(Marking, ResetRemovesEveryMarkAndRecord) {
-    clickTabelle1(0, 0);
-    clickTabelle1(17, 1);
-    clickTabelle1(36, 3);
-    throwNumbers({17});
-    form.okresetl.click();
-    for (int n = 0; n <= 36; ++n) {
-        EXPECT_EQ(t2(n), "") << n;
-        EXPECT_EQ(mark(n), colours::none) << n;
-    }
-    EXPECT_EQ(form.tabelle1.cell(17, 1).text, "1") << "the counts stay";
-}
-
-TEST_F(Marking, ClearingRecordsWithNothingMarkedEmptiesTabelle2) {
-    writeT2(3, " ");
-    writeT2(4, "17");
-    form.Command1.click();
-    for (int n = 0; n <= 36; ++n) {
-        EXPECT_EQ(t2(n), "") << n;
-    }
-}
-
-TEST_F(Marking, ClearingRecordsKeepsTheMarksWaiting) {
-    clickTabelle1(2, 0);
-    clickTabelle1(30, 0);
-    throwNumbers({30, 2});
-    ASSERT_EQ(t2(30), "1");
-    ASSERT_EQ(t2(2), "2");
-    writeT2(11, "x");
-    form.Command1.click();
-    for (int n = 0; n <= 36; ++n) {
-        const bool marked = n == 2 || n == 30;
-        EXPECT_EQ(t2(n), marked ? " " : "") << n;
-        EXPECT_EQ(mark(n), marked ? kMark : colours::none) << n;
-    }
-    EXPECT_EQ(form.tabelle1.row(), 36);
-    EXPECT_EQ(form.tabelle1.col(), 0);
-    EXPECT_EQ(form.tabelle2.row(), 36);
-}
-
-TEST_F(Marking, ClickingTabelle2ChangesNothing) {
-    clickTabelle1(6, 0);
-    throwNumbers({6, 1});
-    const Snapshot before = snapshot();
     for (int r : {0, 6, 36}) {
         form.tabelle2.rowSel = r;
         form.tabelle2.click();
     }
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(testing::snapshot(form), before);
 }
+
+// okresetl removes every mark and record; Command1 sets the records back to
+// waiting and keeps the marks. Both leave the counts.
+struct Clearing {
+    const char* name;
+    Button Form1::*button;
+    bool keepsMarks;
+};
+
+class ClearingButton : public Marking, public ::testing::WithParamInterface<Clearing> {};
+
+TEST_P(ClearingButton, EmptiesTabelle2ButForWaitingMarks) {
+    clickRow(0);
+    clickRow(36);
+    throwOneByOne({36, 0});
+    ASSERT_EQ(t2(36), "1");
+    ASSERT_EQ(t2(0), "2");
+    form.tabelle2.setRow(11);
+    form.tabelle2.setText("x");
+    (form.*GetParam().button).click();
+    for (int n = 0; n <= 36; ++n) {
+        const bool marked = GetParam().keepsMarks && (n == 0 || n == 36);
+        EXPECT_EQ(t2(n), marked ? " " : "") << n;
+        EXPECT_EQ(mark(n), marked ? kMark : colours::none) << n;
+    }
+    EXPECT_EQ(t1(36, 1), "1");
+    EXPECT_EQ(form.tabelle1.row(), 36);
+    EXPECT_EQ(form.tabelle1.col(), 0);
+    EXPECT_EQ(form.tabelle2.row(), 36);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, ClearingButton,
+                         ::testing::Values(Clearing{"okresetl", &Form1::okresetl, false},
+                                           Clearing{"Command1", &Form1::Command1, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace lurnatik
