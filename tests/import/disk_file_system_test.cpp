@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "import_fixture.h"
+#include "support/temp_dir.h"
 
 namespace lurnatik {
 namespace {
@@ -24,15 +24,6 @@ TEST(UserMountPoints, KeepsRealFileSystemsOnly) {
         "broken line\n";
     EXPECT_EQ(userMountPoints(mounts),
               (std::vector<std::string>{"/", "/home", "/media/USB Stick", "/mnt/share"}));
-}
-
-TEST(DiskFileSystem, DrivesBeginWithTheRoot) {
-    const auto drives = DiskFileSystem().drives();
-    ASSERT_FALSE(drives.empty());
-    EXPECT_EQ(drives.front(), "/");
-    for (const auto& d : drives) {
-        EXPECT_TRUE(std::filesystem::is_directory(d)) << d;
-    }
 }
 
 TEST(GermanNameLess, IgnoresCaseAndPutsUmlautsAmongTheirLetters) {

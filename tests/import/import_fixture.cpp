@@ -1,37 +1,9 @@
 #include "import_fixture.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <stdexcept>
 
 namespace lurnatik::testing {
-
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "lurnatik-import-XXXXXX");
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("no temporary directory");
-    }
-    path_ = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code error;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, error);
-    std::filesystem::remove_all(path_, error);
-}
-
-void TempDir::write(const std::string& name, std::string_view bytes) const {
-    std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-void TempDir::makeDirectory(const std::string& name) const {
-    std::filesystem::create_directories(file(name));
-}
 
 std::vector<std::string> BendableFiles::drives() {
     std::vector<std::string> all = DiskFileSystem::drives();
@@ -40,7 +12,7 @@ std::vector<std::string> BendableFiles::drives() {
 }
 
 bool BendableFiles::isDirectory(const std::string& path) {
-    if (std::find(notReady.begin(), notReady.end(), path) != notReady.end()) {
+    if (std::find(extraDrives.begin(), extraDrives.end(), path) != extraDrives.end()) {
         return false;
     }
     return virtualDirectories.count(path) != 0 || DiskFileSystem::isDirectory(path);
@@ -56,25 +28,6 @@ std::optional<std::string> BendableFiles::readFile(const std::string& path) {
     return reader ? reader(path) : DiskFileSystem::readFile(path);
 }
 
-ImportSnapshot snapshot(const Form1& form) {
-    const State& s = form.state;
-    return {s.permanenz,
-            s.importmodus,
-            s.sollwuerfe,
-            s.wurfnr,
-            form.text.caption,
-            form.textanzahl.text(),
-            form.okstart.enabled,
-            form.okextern.enabled,
-            form.okabbrechen.enabled,
-            form.okexternok.enabled,
-            form.Frame1.visible};
-}
-
-ImportTest::ImportTest() {
-    program.startUp();
-}
-
 void ImportTest::chooseFile(const std::string& directory, const std::string& name) {
     form.okextern.click();
     form.Dir1.setPath(directory);
@@ -84,21 +37,6 @@ void ImportTest::chooseFile(const std::string& directory, const std::string& nam
     ASSERT_NE(it, items.end()) << name << " is not listed in " << directory;
     form.File1.listIndex = static_cast<int>(it - items.begin());
     form.File1.click();
-}
-
-void ImportTest::importFile(const std::string& directory, const std::string& name) {
-    chooseFile(directory, name);
-    form.okexternok.click();
-}
-
-void ImportTest::importBytes(std::string_view bytes, const std::string& name) {
-    temp.write(name, bytes);
-    importFile(temp.path(), name);
-}
-
-void ImportTest::confirmedRestart() {
-    fake.messageBox.answers.push_back(Answer::Ja);
-    form.okabbrechen.click();
 }
 
 std::vector<double> ImportTest::spins() const {

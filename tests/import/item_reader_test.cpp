@@ -65,13 +65,5 @@ TEST(ItemReader, AtEndLooksPastBlanksAndLineEnds) {
     EXPECT_EQ(item, "a") << "a failed read leaves the item alone";
 }
 
-TEST(ItemReader, ItemsPointIntoTheData) {
-    const std::string data = "Spielbank,12";
-    ItemReader reader(data);
-    std::string_view item;
-    ASSERT_TRUE(reader.next(item));
-    EXPECT_EQ(item.data(), data.data());
-}
-
 }  // namespace
 }  // namespace lurnatik

@@ -63,13 +63,6 @@ INSTANTIATE_TEST_SUITE_P(Files, EachRealFile,
                                            Expected{"wiesbaden-tisch7.txt", 1242616},
                                            Expected{"wiesbaden-tisch1-auszug-cp1252.txt", 844}));
 
-TEST_F(RealFile, Windows1252HeaderShowsItsUmlautsInUtf8) {
-    importFile(kData, "wiesbaden-tisch1-auszug-cp1252.txt");
-    EXPECT_EQ(form.text.caption,
-              "Spielbank Wiesbaden\rTisch 1 - W\xC3\xBCrfe einzeln je Zeile\r"
-              "Auszug der ersten 60 Zeilen");
-}
-
 TEST_F(RealFile, ReplayInDurchlaufCountsWhatTheFileHolds) {
     importFile(kData, "wiesbaden-tisch1.txt");
     const std::vector<int> plain = plainSpins(kData + "/wiesbaden-tisch1.txt");
