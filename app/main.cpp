@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "window/program.h"
 #include "window/qt/main_window.h"
@@ -8,6 +9,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon, also on Wayland.
+    QApplication::setDesktopFileName(QStringLiteral("lurnatik1"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("lurnatik1")));
     lurnatik::installGermanTranslations(app);
 
     lurnatik::MainWindow window;
