@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "core/drawing.h"
 #include "support/program_test.h"
 
 namespace lurnatik {
@@ -17,29 +18,9 @@ constexpr Colour kGrey = rgb(224, 224, 224);
 
 using RunControl = testing::ProgramTest;
 
-TEST_F(RunControl, SingleStepMakesOneThrowPerClickAndEndsOnTheNextClick) {
-    want("10");
-    for (int i = 1; i <= 10; ++i) {
-        click();
-        EXPECT_EQ(s.wurfnr, i);
-        EXPECT_EQ(form.lakut.caption, std::to_string(i));
-        EXPECT_EQ(form.text.caption, kRandomText);
-    }
-    EXPECT_TRUE(form.okdruck.enabled);
-    EXPECT_TRUE(form.okabbrechen.enabled);
-    EXPECT_FALSE(form.okextern.enabled);
-
-    click();
-    EXPECT_EQ(s.wurfnr, 10) << "the eleventh click makes no throw";
-    EXPECT_EQ(form.text.caption, kRandomText + kEnd);
-    EXPECT_FALSE(form.okstart.enabled);
-    EXPECT_TRUE(form.okdruck.enabled);
-    EXPECT_TRUE(form.okabbrechen.enabled);
-    EXPECT_EQ(form.Option1.selected(), 0);
-}
-
 // One click after `done` throws of a finished run: throws wanted, mode and halt
-// throw as typed, and where the click stops.
+// throw as typed, and where the click stops. (Ten single steps and the end line
+// on the eleventh click are the single_step_end_line scenario.)
 struct ClickCase {
     const char* name;
     int done;
@@ -72,6 +53,9 @@ TEST_P(OneClick, StopsWhereTheModeSays) {
     EXPECT_EQ(form.okstart.enabled, !c.ended);
     EXPECT_EQ(form.okstart.caption, c.ended ? "Start" : "Weiter");
     EXPECT_EQ(form.Option1.selected(), c.modeAfter);
+    EXPECT_TRUE(form.okdruck.enabled);
+    EXPECT_TRUE(form.okabbrechen.enabled);
+    EXPECT_FALSE(form.okextern.enabled);
     if (!c.ended) {
         click();
         EXPECT_EQ(s.wurfnr, c.wurfnr + 1) << "the next click makes a single step";
@@ -82,7 +66,8 @@ TEST_P(OneClick, StopsWhereTheModeSays) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, OneClick,
-    ::testing::Values(ClickCase{"Durchlauf", 0, "100", 1, nullptr, 100, true, 1},
+    ::testing::Values(ClickCase{"SingleStep", 0, "10", 0, nullptr, 1, false, 0},
+                      ClickCase{"Durchlauf", 0, "100", 1, nullptr, 100, true, 1},
                       ClickCase{"FractionalWant", 0, "12.5", 1, nullptr, 13, true, 1},
                       ClickCase{"WantNotAboveDone", 4, "3", 0, nullptr, 4, true, 0},
                       ClickCase{"WantAfterTheEnd", 5, "8", 1, nullptr, 8, true, 1},
@@ -92,25 +77,16 @@ INSTANTIATE_TEST_SUITE_P(
                       ClickCase{"HaltAboveWanted", 0, "30", 2, "50", 30, true, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The counters and modes of this run are the rotation scenario.
 TEST_F(RunControl, RotationsOfThirtySevenWithAHundredWanted) {
-    want("100");
-    form.Option1.select(3);
-    click();
-    EXPECT_EQ(s.wurfnr, 37);
-    EXPECT_EQ(form.Lrotat.caption, "1");
+    run("100", 3);
     EXPECT_EQ(form.Lrotat.background, kGreen);
-    EXPECT_EQ(form.Option1.selected(), 3);
     EXPECT_EQ(s.rotwurf, 0);
     EXPECT_EQ(s.rotwurfnr, 0);
     EXPECT_EQ(columnSum(1), 37);
-
     click();
-    EXPECT_EQ(s.wurfnr, 74);
     EXPECT_EQ(columnSum(1), 37) << "the second rotation counts its own throws only";
-    EXPECT_EQ(form.Lrotat.caption, "2");
-    EXPECT_EQ(form.Option1.selected(), 0) << "100 - 74 < 37";
-    EXPECT_EQ(form.Lrotat.background, kGrey);
-
+    EXPECT_EQ(form.Lrotat.background, kGrey) << "100 - 74 < 37";
     for (int i = 75; i <= 101; ++i) {
         click();
     }
@@ -293,56 +269,50 @@ TEST_F(RunControl, ImportReadsTheEntriesThenZerosAndEndsWhereTheRecordEnds) {
     EXPECT_EQ(fake.clock.readings, 2u) << "the generator is left alone";
 }
 
-struct EntryCase {
-    double entry;
-    int zahl;  // -1: no number of the wheel
-};
-
-class ImportedEntry : public testing::ProgramTest,
-                      public ::testing::WithParamInterface<EntryCase> {};
-
-TEST_P(ImportedEntry, RoundsHalfToEvenAndSkipsWhatIsNoNumber) {
-    const EntryCase& c = GetParam();
-    s.permanenz.assign(23, std::nullopt);
-    s.permanenz[1] = 8;
-    s.permanenz[2] = c.entry;
-    s.importmodus = 1;
-    run("2", 1);
-    EXPECT_EQ(s.wurfnr, 2);
-    EXPECT_EQ(form.lakut.caption, "2");
-    if (c.zahl >= 0) {
-        EXPECT_EQ(form.lzahl.caption, std::to_string(c.zahl));
-        EXPECT_EQ(readNumber(t1(c.zahl, 1)), c.zahl == 8 ? 2 : 1);
-        EXPECT_EQ(columnSum(1), 2);
-    } else {
-        EXPECT_EQ(form.lzahl.caption, "");
-        EXPECT_EQ(columnSum(1), 1) << "only the good entry is counted in the table";
-        EXPECT_EQ(s.zahl, 8);
-        EXPECT_EQ(s.vorzahl, 200);
+TEST(WheelNumber, RoundsHalfToEvenAndRefusesWhatIsNoNumberOfTheWheel) {
+    const double none = -1;
+    const std::pair<double, double> cases[] = {{2.5, 2},
+                                               {3.5, 4},
+                                               {8.5, 8},
+                                               {0.5, 0},
+                                               {-0.5, 0},
+                                               {-0.4, 0},
+                                               {36.4, 36},
+                                               {36.5, 36},
+                                               {36.6, none},
+                                               {-0.6, none},
+                                               {37, none},
+                                               {-1, none},
+                                               {32767, none},
+                                               {40000, none},
+                                               {-1e12, none},
+                                               {1e300, none},
+                                               {std::numeric_limits<double>::infinity(), none},
+                                               {std::numeric_limits<double>::quiet_NaN(), none}};
+    for (const auto& [entry, zahl] : cases) {
+        const auto got = wheelNumber(entry);
+        EXPECT_EQ(got ? double(*got) : none, zahl) << entry;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, ImportedEntry,
-    ::testing::Values(EntryCase{2.5, 2}, EntryCase{3.5, 4}, EntryCase{8.5, 8}, EntryCase{0.5, 0},
-                      EntryCase{-0.5, 0}, EntryCase{-0.4, 0}, EntryCase{36.4, 36},
-                      EntryCase{36.5, 36}, EntryCase{36.6, -1}, EntryCase{-0.6, -1},
-                      EntryCase{37, -1}, EntryCase{-1, -1}, EntryCase{32767, -1},
-                      EntryCase{40000, -1}, EntryCase{-1e12, -1}, EntryCase{1e300, -1},
-                      EntryCase{std::numeric_limits<double>::infinity(), -1},
-                      EntryCase{std::numeric_limits<double>::quiet_NaN(), -1}));
-
-TEST_F(RunControl, AnUnreadableEntryBreaksARunOfEqualNumbers) {
-    s.permanenz.assign(25, std::nullopt);
+// An entry that names no number still takes its throw: counted, shown as no
+// number, and breaking a run of equal numbers.
+TEST_F(RunControl, AnUnreadableEntryIsAThrowWithoutANumber) {
+    s.permanenz.assign(26, std::nullopt);
     s.permanenz[1] = 5;
     s.permanenz[2] = 5;
     s.permanenz[3] = 99;
     s.permanenz[4] = 5;
+    s.permanenz[5] = 40;
     s.importmodus = 1;
-    run("4", 1);
-    EXPECT_EQ(t1(5, 1), "3");
+    run("5", 1);
+    EXPECT_EQ(form.lakut.caption, "5");
+    EXPECT_EQ(form.lzahl.caption, "");
+    EXPECT_EQ(columnSum(1), 3);
     EXPECT_EQ(t1(5, 2), "1");
     EXPECT_EQ(t1(5, 3), "");
+    EXPECT_EQ(s.zahl, 5);
+    EXPECT_EQ(s.vorzahl, 200);
 }
 
 TEST_F(RunControl, TheThrowWithinARotationStopsAtTheLargestSixteenBitValue) {
@@ -357,7 +327,7 @@ TEST_F(RunControl, TheThrowWithinARotationStopsAtTheLargestSixteenBitValue) {
     EXPECT_EQ(form.Label13.caption, "32767");
 }
 
-TEST_F(RunControl, TheThrowCounterShowsTheThrowAsItsTextAtEveryThrow) {
+TEST_F(RunControl, TheThrowCounterShowsItsTextUpToWhereItCanGrowNoFurther) {
     for (const double start : {0.0, 98.0, 999999999999997.0, 9007199254740980.0}) {
         s.wurfnr = start;
         want("1e20");
@@ -368,9 +338,6 @@ TEST_F(RunControl, TheThrowCounterShowsTheThrowAsItsTextAtEveryThrow) {
             EXPECT_EQ(form.lakut.caption, writeNumber(s.wurfnr));
         }
     }
-}
-
-TEST_F(RunControl, ARunEndsWhereTheThrowCountCanGrowNoFurther) {
     const double limit = std::ldexp(1.0, 53);
     s.wurfnr = limit - 2;
     run("1e20", 1);
