@@ -26,23 +26,6 @@ TEST(UserMountPoints, KeepsRealFileSystemsOnly) {
               (std::vector<std::string>{"/", "/home", "/media/USB Stick", "/mnt/share"}));
 }
 
-TEST(GermanNameLess, IgnoresCaseAndPutsUmlautsAmongTheirLetters) {
-    std::vector<std::string> names{"Zeta.txt",
-                                   "\xC3\x9C"
-                                   "ber.txt",
-                                   "alpha.txt",
-                                   "Ulm.txt",
-                                   "uhr.txt",
-                                   "Vier.txt",
-                                   "ALPHA.txt"};
-    std::sort(names.begin(), names.end(),
-              [](const auto& a, const auto& b) { return germanNameLess(a, b); });
-    EXPECT_EQ(names, (std::vector<std::string>{"ALPHA.txt", "alpha.txt",
-                                               "\xC3\x9C"
-                                               "ber.txt",
-                                               "uhr.txt", "Ulm.txt", "Vier.txt", "Zeta.txt"}));
-}
-
 TEST(DiskFileSystem, ReadsRegularFilesOnly) {
     testing::TempDir temp;
     temp.write("a.txt", std::string("x\0y", 3));

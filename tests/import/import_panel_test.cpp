@@ -40,26 +40,19 @@ TEST_F(ImportTest, ListsStartAtTheWorkingDirectoryAndItsDrive) {
 }
 
 TEST_F(ImportTest, OpeningADirectoryListsItsPathItsSubdirectoriesAndItsTextFiles) {
-    temp.write("b.Txt", "");
-    temp.write("FILE.TXT", "");
-    temp.write("a.txt", "");
-    temp.write(
-        "\xC3\xBC"
-        "bersicht.txt",
-        "");
-    temp.write("notes.text", "");
-    temp.write("txt", "");
-    temp.write(".hidden.txt", "");
-    temp.makeDirectory("Zeta");
-    temp.makeDirectory("alpha");
-    temp.makeDirectory("ordner.txt");
-
+    // Sorted without regard to case, umlauts among their letters.
+    for (const char* name : {"b.Txt", "FILE.TXT", "a.txt", "Ulm.txt", "übersicht.txt", "notes.text",
+                             "txt", ".hidden.txt"}) {
+        temp.write(name, "");
+    }
+    for (const char* name : {"Zeta", "alpha", "ordner.txt"}) {
+        temp.makeDirectory(name);
+    }
     form.Dir1.setPath(temp.path());
 
     EXPECT_EQ(form.File1.path, temp.path());
-    EXPECT_EQ(form.File1.items, (std::vector<std::string>{"a.txt", "b.Txt", "FILE.TXT",
-                                                          "\xC3\xBC"
-                                                          "bersicht.txt"}));
+    EXPECT_EQ(form.File1.items,
+              (std::vector<std::string>{"a.txt", "b.Txt", "FILE.TXT", "übersicht.txt", "Ulm.txt"}));
     EXPECT_EQ(form.File1.listIndex, -1);
 
     const auto& lines = form.Dir1.items;
