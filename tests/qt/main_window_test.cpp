@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <cmath>
+#include <map>
 
 #include "window/instruction_text.h"
 #include "window/qt/qt_convert.h"
@@ -28,102 +29,55 @@ TEST_F(WindowTest, WindowHasTheClientSizeCaptionAndPlaceOfTheForm) {
 }
 
 // Every control is a widget named as the control, inside the frame for the
-// controls of the import panel, at the model's twips over 15.
-TEST_F(WindowTest, EveryControlIsAWidgetAtItsPlace) {
+// controls of the import panel, at the model's twips over 15, with the model's
+// tooltip, states and caption, and an accessible name of its own.
+TEST_F(WindowTest, EveryControlIsAWidgetAsTheModelHasIt) {
     auto* frame = widget(form.Frame1.name());
+    QSet<QString> names;
     for (const Control* c : form.controls()) {
         SCOPED_TRACE(c->name());
         QWidget* w = widget(c->name());
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->parentWidget(), c->container != nullptr ? frame : window.get());
-        if (c->kind() == Kind::Line) {
-            continue;
-        }
-        const Twips& g = c->geometry;
-        EXPECT_EQ(w->geometry(), QRect(px(g.left), px(g.top), px(g.left + g.width) - px(g.left),
-                                       px(g.top + g.height) - px(g.top)));
-    }
-}
-
-// A few places worked out by hand from the layout.
-TEST_F(WindowTest, PlacesInPixels) {
-    const struct {
-        const char* name;
-        QRect pixels;
-    } cases[] = {
-        {"okstart", {476, 259, 112, 30}},  {"tabelle1", {27, 21, 159, 410}},
-        {"tabelle2", {189, 21, 28, 412}},  {"Option1(2)", {480, 144, 105, 29}},
-        {"File1", {7, 231, 127, 149}},     {"okexternabbruch", {77, 406, 50, 22}},
-        {"Line1", {469, 329, 127, 1}},     {"Frame1", {462, 15, 141, 449}},
-        {"infotext", {219, 15, 235, 394}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        QWidget* w = widget(c.name);
-        ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->geometry(), c.pixels);
-    }
-}
-
-TEST_F(WindowTest, WidgetsShowTheModelsTooltipsAndStates) {
-    for (const Control* c : form.controls()) {
-        SCOPED_TRACE(c->name());
-        QWidget* w = widget(c->name());
-        ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->toolTip().toStdString(), c->tooltip);
         EXPECT_EQ(w->isEnabled(), c->enabled);
         EXPECT_EQ(w->isVisible(), c->shown());
-        EXPECT_FALSE(w->accessibleName().isEmpty());
+        names.insert(w->accessibleName());
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            EXPECT_EQ(label->text(), captionText(c->caption));
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            EXPECT_EQ(button->text(), captionText(c->caption));
+        } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+            EXPECT_EQ(box->title(), captionText(c->caption));
+        }
+        if (c->kind() != Kind::Line) {
+            const Twips& g = c->geometry;
+            EXPECT_EQ(w->geometry(), QRect(px(g.left), px(g.top), px(g.left + g.width) - px(g.left),
+                                           px(g.top + g.height) - px(g.top)));
+        }
     }
+    EXPECT_FALSE(names.contains(QString()));
+    EXPECT_EQ(names.size(), static_cast<qsizetype>(form.controls().size()));
 }
 
-TEST_F(WindowTest, InitialStatesOfTheWindow) {
+TEST_F(WindowTest, InitialStatesAndTexts) {
     for (const char* name : {"okstart", "okabbrechen", "okdruck", "haltbei", "okexternok"}) {
-        SCOPED_TRACE(name);
-        EXPECT_FALSE(widget(name)->isEnabled());
+        EXPECT_FALSE(widget(name)->isEnabled()) << name;
     }
     for (const char* name : {"okcopy", "okinfo", "okende", "okextern", "textanzahl"}) {
-        SCOPED_TRACE(name);
-        EXPECT_TRUE(widget(name)->isEnabled());
+        EXPECT_TRUE(widget(name)->isEnabled()) << name;
     }
-    EXPECT_FALSE(widget("Frame1")->isVisible());
-    EXPECT_FALSE(widget("infotext")->isVisible());
-    EXPECT_FALSE(widget("File1")->isVisible());
-    EXPECT_TRUE(widget<QRadioButton>("Option1(0)")->isChecked());
-    for (const char* name : {"Option1(1)", "Option1(2)", "Option1(3)"}) {
-        EXPECT_FALSE(widget<QRadioButton>(name)->isChecked()) << name;
+    for (const char* name : {"Frame1", "infotext", "File1"}) {
+        EXPECT_FALSE(widget(name)->isVisible()) << name;
+    }
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(widget<QRadioButton>("Option1(" + std::to_string(i) + ")")->isChecked(), i == 0);
     }
     EXPECT_EQ(widget<QLineEdit>("textanzahl")->text(), QString());
     EXPECT_EQ(widget<QLineEdit>("haltbei")->text(), QString());
-    EXPECT_EQ(widget<QLabel>("lakut")->text(), QString());
-}
-
-TEST_F(WindowTest, CaptionsAndTextsAreTheModels) {
-    for (const Control* c : form.controls()) {
-        SCOPED_TRACE(c->name());
-        QWidget* w = widget(c->name());
-        ASSERT_NE(w, nullptr);
-        QString shown;
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            shown = label->text();
-        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            shown = button->text();
-        } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
-            shown = box->title();
-        } else {
-            continue;
-        }
-        EXPECT_EQ(shown, captionText(c->caption));
-    }
-    EXPECT_EQ(widget<QPushButton>("okstart")->text(), "Start");
-    EXPECT_EQ(widget<QRadioButton>("Option1(3)")->text(), "Rotation/37");
-    EXPECT_EQ(widget<QGroupBox>("Frame1")->title(), "Import Permanenz");
-}
-
-TEST_F(WindowTest, StatusTextShowsItsFourLines) {
-    const QString shown = widget<QLabel>("text")->text();
-    EXPECT_EQ(shown.split('\n').size(), 4);
-    EXPECT_EQ(shown, QString::fromUtf8(kInstructionText).replace('\r', '\n'));
+    EXPECT_EQ(widget<QLabel>("text")->text().split('\n').size(), 4) << "carriage returns break";
+    EXPECT_EQ(widget("textanzahl")->accessibleName(), QString::fromUtf8("Anzahl Würfe"));
+    EXPECT_EQ(widget("okstart")->accessibleName(), "Start");
 }
 
 // A caption line wider than its label is drawn a little smaller instead of being
@@ -147,16 +101,6 @@ TEST_F(WindowTest, LongCaptionLinesFitTheirLabel) {
     EXPECT_EQ(label->font(), own);
 }
 
-TEST_F(WindowTest, AccessibleNamesAreGermanAndDistinct) {
-    EXPECT_EQ(widget("textanzahl")->accessibleName(), QString::fromUtf8("Anzahl Würfe"));
-    EXPECT_EQ(widget("okstart")->accessibleName(), "Start");
-    QSet<QString> names;
-    for (const Control* c : form.controls()) {
-        names.insert(widget(c->name())->accessibleName());
-    }
-    EXPECT_EQ(names.size(), static_cast<qsizetype>(form.controls().size()));
-}
-
 TEST_F(WindowTest, TabOrderBeginsAtTextanzahl) {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -165,32 +109,29 @@ TEST_F(WindowTest, TabOrderBeginsAtTextanzahl) {
     EXPECT_EQ(QApplication::focusWidget(), widget("Option1(0)"));
 
     // The focus chain visits the usable tab stops in the model's order.
-    auto usable = [](const QWidget* w) {
-        return (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisible();
+    auto stop = [this](const QWidget* w) {
+        const Control* c = form.find(w->objectName().toStdString());
+        return c != nullptr && c->tabIndex >= 0 && (w->focusPolicy() & Qt::TabFocus) &&
+               w->isEnabled() && w->isVisible();
     };
-    std::vector<const Control*> stops;
+    std::map<int, std::string> byIndex;
     for (const Control* c : form.controls()) {
-        if (c->tabIndex >= 0 && usable(widget(c->name()))) {
-            stops.push_back(c);
+        if (stop(widget(c->name()))) {
+            byIndex[c->tabIndex] = c->name();
         }
     }
-    std::sort(stops.begin(), stops.end(),
-              [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
     std::vector<std::string> expected;
-    for (const Control* c : stops) {
-        expected.push_back(c->name());
+    for (const auto& entry : byIndex) {
+        expected.push_back(entry.second);
     }
     std::vector<std::string> visited;
-    QWidget* const first = widget("textanzahl");
-    QWidget* w = first;
+    QWidget* w = widget("textanzahl");
     do {
-        const std::string name = w->objectName().toStdString();
-        const Control* c = form.find(name);
-        if (c != nullptr && c->tabIndex >= 0 && usable(w)) {
-            visited.push_back(name);
+        if (stop(w)) {
+            visited.push_back(w->objectName().toStdString());
         }
         w = w->nextInFocusChain();
-    } while (w != first);
+    } while (w != widget("textanzahl"));
     EXPECT_EQ(visited, expected);
 }
 
