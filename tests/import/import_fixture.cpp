@@ -5,16 +5,7 @@
 
 namespace lurnatik::testing {
 
-std::vector<std::string> BendableFiles::drives() {
-    std::vector<std::string> all = DiskFileSystem::drives();
-    all.insert(all.end(), extraDrives.begin(), extraDrives.end());
-    return all;
-}
-
 bool BendableFiles::isDirectory(const std::string& path) {
-    if (std::find(extraDrives.begin(), extraDrives.end(), path) != extraDrives.end()) {
-        return false;
-    }
     return virtualDirectories.count(path) != 0 || DiskFileSystem::isDirectory(path);
 }
 

@@ -19,12 +19,10 @@ namespace lurnatik::testing {
 // The disk, except where a test says otherwise.
 class BendableFiles : public DiskFileSystem {
   public:
-    std::vector<std::string> drives() override;
     bool isDirectory(const std::string& path) override;
     std::vector<std::string> textFiles(const std::string& directory) override;
     std::optional<std::string> readFile(const std::string& path) override;
 
-    std::vector<std::string> extraDrives;  // listed after the real ones, never ready
     // Directories that exist only here, with the text files they list.
     std::map<std::string, std::vector<std::string>> virtualDirectories;
     // When set, answers every readFile instead of the disk.

@@ -32,21 +32,6 @@ struct Word {
     double y;
 };
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "qt_printer_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        // Headless, also when ctest hands over only part of the environment.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
-
 QString run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
@@ -79,7 +64,6 @@ int pageCount(const QString& pdf) {
 
 class QtPrinterTest : public ::testing::Test {
   protected:
-    QApplication& app = application();  // before any Qt object
     QTemporaryDir dir;
     QtPrinter printer{nullptr, QLocale(QLocale::German, QLocale::Germany)};
 
