@@ -18,26 +18,13 @@ int characters(std::string_view text) {
 
 }  // namespace
 
-void RecordingPrinter::showSetupDialog() {
-    calls.push_back("setup dialog");
-    ++setupDialogs;
-}
-
 void RecordingPrinter::setFontSize(double points) {
     calls.push_back("font size " + lurnatik::writeNumber(points));
 }
 
-void RecordingPrinter::setBold(bool on) {
-    calls.push_back(on ? "bold on" : "bold off");
-}
-
-void RecordingPrinter::setUnderline(bool on) {
-    calls.push_back(on ? "underline on" : "underline off");
-}
-
 void RecordingPrinter::moveToColumn(int column) {
     calls.push_back("column " + std::to_string(column));
-    begin();
+    printing_ = true;
     const int target = column < 1 ? 0 : column - 1;
     if (position_ > target) {
         lines_.push_back(std::move(line_));
@@ -50,29 +37,22 @@ void RecordingPrinter::moveToColumn(int column) {
 
 void RecordingPrinter::writeText(std::string_view text) {
     calls.push_back("text \"" + std::string(text) + "\"");
-    begin();
-    line_ += text;
-    position_ += characters(text);
+    put(text);
 }
 
 void RecordingPrinter::writeNumber(double value) {
     calls.push_back("number " + lurnatik::writeNumber(value));
-    begin();
-    const std::string item = numberItem(value, decimalSeparator);
-    line_ += item;
-    position_ += characters(item);
+    put(numberItem(value, decimalSeparator));
 }
 
 void RecordingPrinter::writeDate() {
     calls.push_back("date");
-    begin();
-    line_ += date;
-    position_ += characters(date);
+    put(date);
 }
 
 void RecordingPrinter::endLine() {
     calls.push_back("end line");
-    begin();
+    printing_ = true;
     lines_.push_back(std::move(line_));
     line_.clear();
     position_ = 0;
@@ -100,8 +80,10 @@ void RecordingPrinter::printWindowImage() {
             "]"});
 }
 
-void RecordingPrinter::begin() {
+void RecordingPrinter::put(std::string_view text) {
     printing_ = true;
+    line_ += text;
+    position_ += characters(text);
 }
 
 void RecordingPrinter::finish(std::vector<std::string> lines) {

@@ -15,10 +15,13 @@ namespace lurnatik::testing {
 // bold and underline show only in the log.
 class RecordingPrinter : public Printer {
   public:
-    void showSetupDialog() override;
+    void showSetupDialog() override {
+        calls.push_back("setup dialog");
+        ++setupDialogs;
+    }
     void setFontSize(double points) override;
-    void setBold(bool on) override;
-    void setUnderline(bool on) override;
+    void setBold(bool on) override { calls.push_back(on ? "bold on" : "bold off"); }
+    void setUnderline(bool on) override { calls.push_back(on ? "underline on" : "underline off"); }
     void moveToColumn(int column) override;
     void writeText(std::string_view text) override;
     void writeNumber(double value) override;
@@ -47,7 +50,7 @@ class RecordingPrinter : public Printer {
     bool printing() const { return printing_; }
 
   private:
-    void begin();
+    void put(std::string_view text);  // at the print position, beginning a job
     void finish(std::vector<std::string> lines);
 
     bool printing_ = false;
