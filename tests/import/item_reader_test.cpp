@@ -24,18 +24,12 @@ struct Split {
     std::vector<std::string> items;
 };
 
-class ItemSplitting : public ::testing::TestWithParam<Split> {};
-
-TEST_P(ItemSplitting, DeliversTheItems) {
-    EXPECT_EQ(itemsOf(GetParam().data), GetParam().items) << GetParam().what;
-}
-
 using namespace std::string_literals;
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ItemSplitting,
-    ::testing::Values(
-        Split{"nothing", "", {}}, Split{"commas", "17,0,32", {"17", "0", "32"}},
+TEST(ItemReader, DeliversTheItems) {
+    const Split cases[] = {
+        Split{"nothing", "", {}},
+        Split{"commas", "17,0,32", {"17", "0", "32"}},
         Split{"every kind of line end", "a\r\nb\rc\nd\n\re", {"a", "b", "c", "d", "e"}},
         Split{"blanks before items", "  a,\t b", {"a", "b"}},
         Split{"blanks after items", "a  ,b\t\r\nc ", {"a", "b", "c"}},
@@ -53,7 +47,11 @@ INSTANTIATE_TEST_SUITE_P(
         Split{"empty quotes", "\"\",5", {"", "5"}},
         Split{"quote after blanks", "  \"-\",7", {"-", "7"}},
         Split{"quote inside an unquoted item", "ab\"c,d", {"ab\"c", "d"}},
-        Split{"NUL bytes are characters", "a\0b,\0,c"s, {"a\0b"s, "\0"s, "c"}}));
+        Split{"NUL bytes are characters", "a\0b,\0,c"s, {"a\0b"s, "\0"s, "c"}}};
+    for (const Split& c : cases) {
+        EXPECT_EQ(itemsOf(c.data), c.items) << c.what;
+    }
+}
 
 TEST(ItemReader, AtEndLooksPastBlanksAndLineEnds) {
     ItemReader reader("a\r\n  \r\n");

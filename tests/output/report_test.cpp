@@ -58,75 +58,62 @@ TEST_F(Report, FractionalThrowsWantedPrintWithTheirDecimals) {
     EXPECT_EQ(from(page[9], 15), "Anzahl akut :    1 ");
 }
 
-struct DateCase {
+struct Dated {
     std::string date;
     bool titleOnNextLine;
 };
 
-class ReportDate : public Report, public ::testing::WithParamInterface<DateCase> {};
-
-TEST_P(ReportDate, TheTitleFollowsTheDateOrMovesToTheNextLine) {
-    fake.printer.date = GetParam().date;
+TEST_F(Report, TheTitleFollowsTheDateOrMovesToTheNextLine) {
     run("10", 0);
-    const auto page = print();
-    const std::string dated = std::string(14, ' ') + "Datum: " + GetParam().date;
-    if (GetParam().titleOnNextLine) {
-        ASSERT_EQ(page.size(), 53u);
-        EXPECT_EQ(page[2], dated);
-        EXPECT_EQ(page[3], std::string(35, ' ') + kTitle);
-        EXPECT_TRUE(page[4].empty());
-        EXPECT_EQ(from(page[14], 15).substr(0, 5), "ZAHL ");
-    } else {
-        ASSERT_EQ(page.size(), 52u);
-        EXPECT_EQ(from(page[2], 36), kTitle);
-        EXPECT_EQ(page[2].substr(0, dated.size()), dated);
+    for (const Dated& c : {Dated{"06.12.2026", false}, Dated{"6.12.26", false},
+                           // Ends exactly at column 36: the title follows without a gap.
+                           Dated{"Sa, 06.12.2026", false}, Dated{"Sa., 06.12.2026", true},
+                           Dated{"Sonntag, 6. Dezember 2026", true}}) {
+        SCOPED_TRACE(c.date);
+        fake.printer.date = c.date;
+        const auto page = print();
+        const std::string dated = std::string(14, ' ') + "Datum: " + c.date;
+        if (c.titleOnNextLine) {
+            ASSERT_EQ(page.size(), 53u);
+            EXPECT_EQ(page[2], dated);
+            EXPECT_EQ(page[3], std::string(35, ' ') + kTitle);
+            EXPECT_TRUE(page[4].empty());
+            EXPECT_EQ(from(page[14], 15).substr(0, 5), "ZAHL ");
+        } else {
+            ASSERT_EQ(page.size(), 52u);
+            EXPECT_EQ(from(page[2], 36), kTitle);
+            EXPECT_EQ(page[2].substr(0, dated.size()), dated);
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Dates, ReportDate,
-    ::testing::Values(DateCase{"06.12.2026", false}, DateCase{"6.12.26", false},
-                      // Ends exactly at column 36: the title follows without a gap.
-                      DateCase{"Sa, 06.12.2026", false}, DateCase{"Sa., 06.12.2026", true},
-                      DateCase{"Sonntag, 6. Dezember 2026", true}),
-    [](const auto& info) { return "Length" + std::to_string(info.param.date.size()); });
-
-struct StatusCase {
-    const char* name;
+struct Status {
     std::string caption;
     std::string textzeile;
     std::string zeichen;
 };
 
-class StatusLine : public Report, public ::testing::WithParamInterface<StatusCase> {};
-
-// Printed as the second report, so the line is built afresh each time.
-TEST_P(StatusLine, JoinsTheLinesOfTheStatusText) {
+// One report after another, so the line is built afresh each time.
+TEST_F(Report, JoinsTheLinesOfTheStatusText) {
     run("10", 0);
-    print();
-    form.text.caption = GetParam().caption;
-    const auto page = print();
-    ASSERT_EQ(page.size(), 52u);
-    EXPECT_EQ(page[5], std::string(14, ' ') + GetParam().textzeile);
-    EXPECT_TRUE(page[6].empty());
-    EXPECT_EQ(s.textzeile, GetParam().textzeile);
-    EXPECT_EQ(s.zeichen, GetParam().zeichen);
+    for (const Status& c :
+         {Status{" Anzahl der gewünschten Würfe eingeben,\r  Modus wählen und Start drücken.",
+                 " Anzahl der gewünschten Würfe eingeben, /   Modus wählen und Start drücken.",
+                 "."},
+          Status{"", "", ""}, Status{"Ende\r", "Ende / ", " / "},
+          // Only the carriage return breaks a caption; other characters stay.
+          Status{"a\nb\tc", "a\nb\tc", "c"}, Status{"Würfe: ü", "Würfe: ü", "ü"},
+          // Not UTF-8: each stray byte is a character of its own.
+          Status{"\xC3\r\xFC", "\xC3 / \xFC", "\xFC"}}) {
+        form.text.caption = c.caption;
+        const auto page = print();
+        ASSERT_EQ(page.size(), 52u);
+        EXPECT_EQ(page[5], std::string(14, ' ') + c.textzeile);
+        EXPECT_TRUE(page[6].empty());
+        EXPECT_EQ(s.textzeile, c.textzeile);
+        EXPECT_EQ(s.zeichen, c.zeichen);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Captions, StatusLine,
-    ::testing::Values(
-        StatusCase{"TwoLines",
-                   " Anzahl der gewünschten Würfe eingeben,\r  Modus wählen und Start drücken.",
-                   " Anzahl der gewünschten Würfe eingeben, /   Modus wählen und Start drücken.",
-                   "."},
-        StatusCase{"Empty", "", "", ""}, StatusCase{"EndsInABreak", "Ende\r", "Ende / ", " / "},
-        // Only the carriage return breaks a caption; other characters stay.
-        StatusCase{"OtherControls", "a\nb\tc", "a\nb\tc", "c"},
-        StatusCase{"Umlauts", "Würfe: ü", "Würfe: ü", "ü"},
-        // Not UTF-8: each stray byte is a character of its own.
-        StatusCase{"StrayBytes", "\xC3\r\xFC", "\xC3 / \xFC", "\xFC"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // Druck and Copy ask first: Abbrechen does nothing at all, Nein prints at once,
 // Ja shows the printer setup first.

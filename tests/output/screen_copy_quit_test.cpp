@@ -18,27 +18,23 @@ struct Question {
     int style;
 };
 
-class Confirmation : public testing::ProgramTest, public ::testing::WithParamInterface<Question> {};
-
-TEST_P(Confirmation, AsksItsQuestion) {
+TEST_F(Quit, EveryConfirmationAsksItsQuestion) {
     run("10", 0);
-    fake.messageBox.answers.push_back(Answer::Nein);
-    (form.*GetParam().button).click();
-    ASSERT_EQ(fake.messageBox.asked.size(), 1u);
-    EXPECT_EQ(fake.messageBox.asked[0].prompt, GetParam().prompt);
-    EXPECT_EQ(fake.messageBox.asked[0].title, GetParam().title);
-    EXPECT_EQ(fake.messageBox.asked[0].style, GetParam().style);
+    const char* printing = "Sollen die Druckereinstellungen noch geändert werden ?";
+    for (const Question& q :
+         {Question{&Form1::okabbrechen, "Abbruch bitte bestätigen !     ", " Abbruch", 36},
+          Question{&Form1::okende, "Soll das Programm beendet werden ?     ", " Beenden", 36},
+          Question{&Form1::okdruck, printing, " Ausdruck Figuren1", 35},
+          Question{&Form1::okcopy, printing, " Ausdruck Tendenz1", 35}}) {
+        fake.messageBox.answers.push_back(Answer::Nein);
+        (form.*q.button).click();
+        ASSERT_FALSE(fake.messageBox.asked.empty());
+        EXPECT_EQ(fake.messageBox.asked.back().prompt, q.prompt);
+        EXPECT_EQ(fake.messageBox.asked.back().title, q.title);
+        EXPECT_EQ(fake.messageBox.asked.back().style, q.style);
+    }
+    EXPECT_EQ(fake.messageBox.asked.size(), 4u);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, Confirmation,
-    ::testing::Values(
-        Question{&Form1::okabbrechen, "Abbruch bitte bestätigen !     ", " Abbruch", 36},
-        Question{&Form1::okende, "Soll das Programm beendet werden ?     ", " Beenden", 36},
-        Question{&Form1::okdruck, "Sollen die Druckereinstellungen noch geändert werden ?",
-                 " Ausdruck Figuren1", 35},
-        Question{&Form1::okcopy, "Sollen die Druckereinstellungen noch geändert werden ?",
-                 " Ausdruck Tendenz1", 35}));
 
 // Quitting on Ja is the print_report scenario.
 TEST_F(Quit, NeinLeavesTheRunAsItWas) {

@@ -18,26 +18,20 @@ class Marking : public testing::ProgramTest {
 };
 
 // A click on a row of tabelle1, whatever the column, marks and unmarks its number.
-class ClickedCell : public Marking, public ::testing::WithParamInterface<std::pair<int, int>> {};
-
-TEST_P(ClickedCell, TogglesTheRowsNumber) {
-    const auto [row, col] = GetParam();
-    clickRow(row, col);
-    EXPECT_EQ(mark(row), kMark);
-    EXPECT_EQ(t2(row), " ");
-    EXPECT_EQ(form.tabelle1.row(), row);
-    EXPECT_EQ(form.tabelle1.col(), 0);
-    EXPECT_EQ(form.tabelle2.row(), row);
-
-    clickRow(row, col);
-    EXPECT_EQ(mark(row), colours::none);
-    EXPECT_EQ(t2(row), "");
-    EXPECT_EQ(form.tabelle1.col(), 0);
+TEST_F(Marking, AClickTogglesTheRowsNumber) {
+    for (const auto& [row, col] : {std::pair{0, 0}, {14, 1}, {36, 2}, {14, 3}}) {
+        SCOPED_TRACE(std::to_string(row) + "," + std::to_string(col));
+        clickRow(row, col);
+        EXPECT_EQ(mark(row), kMark);
+        EXPECT_EQ(t2(row), " ");
+        EXPECT_EQ(form.tabelle1.row(), row);
+        EXPECT_EQ(form.tabelle1.col(), 0);
+        EXPECT_EQ(form.tabelle2.row(), row);
+        clickRow(row, col);
+        EXPECT_EQ(mark(row), colours::none);
+        EXPECT_EQ(t2(row), "");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cells, ClickedCell,
-                         ::testing::Values(std::pair{0, 0}, std::pair{14, 1}, std::pair{36, 2},
-                                           std::pair{14, 3}));
 
 TEST_F(Marking, ARecordWaitsForTheNextThrowAndGoesWithTheMark) {
     throwOneByOne({9, 4});
@@ -82,40 +76,29 @@ TEST_F(Marking, ClicksThatNameNoMarkableNumberChangeNothing) {
     EXPECT_EQ(testing::snapshot(form), before);
 }
 
-// okresetl removes every mark and record; Command1 sets the records back to
-// waiting and keeps the marks. Both leave the counts.
-struct Clearing {
-    const char* name;
-    Button Form1::*button;
-    bool keepsMarks;
-};
-
-class ClearingButton : public Marking, public ::testing::WithParamInterface<Clearing> {};
-
-TEST_P(ClearingButton, EmptiesTabelle2ButForWaitingMarks) {
+// Command1 sets the records back to waiting and keeps the marks; okresetl
+// removes every mark and record. Both leave the counts.
+TEST_F(Marking, ClearingButtonsEmptyTabelle2ButForWaitingMarks) {
     clickRow(0);
     clickRow(36);
     throwOneByOne({36, 0});
     ASSERT_EQ(t2(36), "1");
     ASSERT_EQ(t2(0), "2");
-    form.tabelle2.setRow(11);
-    form.tabelle2.setText("x");
-    (form.*GetParam().button).click();
-    for (int n = 0; n <= 36; ++n) {
-        const bool marked = GetParam().keepsMarks && (n == 0 || n == 36);
-        EXPECT_EQ(t2(n), marked ? " " : "") << n;
-        EXPECT_EQ(mark(n), marked ? kMark : colours::none) << n;
+    for (bool keepsMarks : {true, false}) {
+        form.tabelle2.setRow(11);
+        form.tabelle2.setText("x");
+        (keepsMarks ? form.Command1 : form.okresetl).click();
+        for (int n = 0; n <= 36; ++n) {
+            const bool marked = keepsMarks && (n == 0 || n == 36);
+            EXPECT_EQ(t2(n), marked ? " " : "") << n;
+            EXPECT_EQ(mark(n), marked ? kMark : colours::none) << n;
+        }
+        EXPECT_EQ(t1(36, 1), "1");
+        EXPECT_EQ(form.tabelle1.row(), 36);
+        EXPECT_EQ(form.tabelle1.col(), 0);
+        EXPECT_EQ(form.tabelle2.row(), 36);
     }
-    EXPECT_EQ(t1(36, 1), "1");
-    EXPECT_EQ(form.tabelle1.row(), 36);
-    EXPECT_EQ(form.tabelle1.col(), 0);
-    EXPECT_EQ(form.tabelle2.row(), 36);
 }
-
-INSTANTIATE_TEST_SUITE_P(Buttons, ClearingButton,
-                         ::testing::Values(Clearing{"okresetl", &Form1::okresetl, false},
-                                           Clearing{"Command1", &Form1::Command1, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace lurnatik
