@@ -149,33 +149,26 @@ TEST_F(RunControl, ARotationAfterThrowsInAnotherModeCountsOnFromThem) {
     EXPECT_EQ(s.wurfnr, 5 + 37) << "the rotation ends when rotwurf reaches 37, not rotwurfnr";
 }
 
-struct RotationChoice {
-    const char* wanted;  // nullptr: nothing typed
-    int done;
-    int mode;
-};
-
-class SelectingRotation : public testing::ProgramTest,
-                          public ::testing::WithParamInterface<RotationChoice> {};
-
-TEST_P(SelectingRotation, NeedsThirtySevenThrowsLeft) {
-    const RotationChoice& c = GetParam();
-    if (c.done > 0) {
-        throwOneByOne(std::deque<int>(static_cast<std::size_t>(c.done), 1));
-    }
-    if (c.wanted != nullptr) {
-        want(c.wanted);
-    }
+// Rotation/37 is taken only with 37 throws left; else Einzelschritt.
+TEST_F(RunControl, SelectingRotationNeedsThirtySevenThrowsLeft) {
     form.Option1.select(3);
-    EXPECT_EQ(form.Option1.selected(), c.mode);
+    EXPECT_EQ(form.Option1.selected(), 0) << "nothing typed";
+    for (const auto& [wanted, mode] : {std::pair{"36", 0}, {"37", 3}, {"36.5", 0}}) {
+        want(wanted);
+        form.Option1.select(3);
+        EXPECT_EQ(form.Option1.selected(), mode) << wanted;
+    }
+    form.Option1.select(0);
+    throwOneByOne({1, 1, 1});
+    want("40");
+    form.Option1.select(3);
+    EXPECT_EQ(form.Option1.selected(), 3) << "40 wanted, 3 done";
+    form.Option1.select(0);
+    throwOneByOne({1});
+    form.Option1.select(3);
+    EXPECT_EQ(form.Option1.selected(), 0) << "40 wanted, 4 done";
     EXPECT_FALSE(form.haltbei.enabled);
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, SelectingRotation,
-                         ::testing::Values(RotationChoice{nullptr, 0, 0},
-                                           RotationChoice{"36", 0, 0}, RotationChoice{"37", 0, 3},
-                                           RotationChoice{"40", 4, 0}, RotationChoice{"40", 3, 3},
-                                           RotationChoice{"36.5", 0, 0}));
 
 TEST_F(RunControl, LeavingHaltEmptiesTheBoxButKeepsTheHaltThrow) {
     form.Option1.select(2);

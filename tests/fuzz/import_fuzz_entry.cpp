@@ -79,13 +79,9 @@ void parse(std::string_view bytes) {
 }
 
 void importAndReplay(std::string_view bytes) {
-    testing::ScriptedMessageBox messageBox;
-    testing::CountingClock clock;
-    testing::FakeLocale locale;
+    testing::FakePlatform fake;
     BytesFileSystem files(bytes);
-    testing::RecordingPrinter printer;
-    testing::FakeSession session;
-    Platform platform{messageBox, clock, locale, files, printer, session};
+    Platform platform{fake.messageBox, fake.clock, fake.locale, files, fake.printer, fake.session};
     Program program(platform);
     program.startUp();
     Form1& form = program.form;

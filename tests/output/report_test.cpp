@@ -117,44 +117,42 @@ TEST_F(Report, JoinsTheLinesOfTheStatusText) {
 
 // Druck and Copy ask first: Abbrechen does nothing at all, Nein prints at once,
 // Ja shows the printer setup first.
-struct PrintCase {
-    const char* name;
+struct Printed {
     Button Form1::*button;
     Answer answer;
     int setupDialogs;
     std::size_t lines;  // of the job printed; 0: none
 };
 
-class PrintAnswer : public Report, public ::testing::WithParamInterface<PrintCase> {};
-
-TEST_P(PrintAnswer, DecidesWhatIsPrinted) {
-    const PrintCase& c = GetParam();
+TEST_F(Report, DruckAndCopyPrintAsTheAnswerSays) {
     run("10", 0);
     clickRow(8);
     form.tabelle1.setCol(2);
-    const auto before = testing::snapshot(form);
-    fake.messageBox.answers.push_back(c.answer);
-    (form.*c.button).click();
-    EXPECT_EQ(fake.printer.setupDialogs, c.setupDialogs);
-    if (c.lines == 0) {
-        EXPECT_TRUE(fake.printer.calls.empty());
-        EXPECT_EQ(testing::snapshot(form), before);
-        return;
+    int index = 0;
+    for (const Printed& c :
+         {Printed{&Form1::okdruck, Answer::Abbrechen, 0, 0},
+          Printed{&Form1::okdruck, Answer::Nein, 0, 52},
+          Printed{&Form1::okdruck, Answer::Ja, 1, 52},
+          Printed{&Form1::okcopy, Answer::Abbrechen, 0, 0},
+          Printed{&Form1::okcopy, Answer::Nein, 0, 1}, Printed{&Form1::okcopy, Answer::Ja, 1, 1}}) {
+        SCOPED_TRACE("case " + std::to_string(index++));
+        fake.printer.calls.clear();
+        fake.printer.jobs.clear();
+        fake.printer.setupDialogs = 0;
+        const auto before = testing::snapshot(form);
+        fake.messageBox.answers.push_back(c.answer);
+        (form.*c.button).click();
+        EXPECT_EQ(fake.printer.setupDialogs, c.setupDialogs);
+        if (c.lines == 0) {
+            EXPECT_TRUE(fake.printer.calls.empty());
+            EXPECT_EQ(testing::snapshot(form), before);
+            continue;
+        }
+        ASSERT_EQ(fake.printer.jobs.size(), 1u);
+        EXPECT_EQ(fake.printer.jobs[0].size(), c.lines);
+        EXPECT_EQ(fake.printer.calls.front() == "setup dialog", c.setupDialogs == 1);
     }
-    ASSERT_EQ(fake.printer.jobs.size(), 1u);
-    EXPECT_EQ(fake.printer.jobs[0].size(), c.lines);
-    EXPECT_EQ(fake.printer.calls.front() == "setup dialog", c.setupDialogs == 1);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Answers, PrintAnswer,
-    ::testing::Values(PrintCase{"DruckAbbrechen", &Form1::okdruck, Answer::Abbrechen, 0, 0},
-                      PrintCase{"DruckNein", &Form1::okdruck, Answer::Nein, 0, 52},
-                      PrintCase{"DruckJa", &Form1::okdruck, Answer::Ja, 1, 52},
-                      PrintCase{"CopyAbbrechen", &Form1::okcopy, Answer::Abbrechen, 0, 0},
-                      PrintCase{"CopyNein", &Form1::okcopy, Answer::Nein, 0, 1},
-                      PrintCase{"CopyJa", &Form1::okcopy, Answer::Ja, 1, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace lurnatik

@@ -11,8 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "support/fake_platform.h"
-#include "window/program.h"
+#include "support/program_test.h"
 #include "window/qt/main_window.h"
 
 namespace lurnatik::qt_test {
@@ -28,10 +27,10 @@ inline void doubleClick(QWidget* w, QPoint at) {
     QTest::mouseRelease(w, Qt::LeftButton, {}, at);
 }
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public testing::ProgramTest {
   protected:
     void SetUp() override {
-        program.startUp();
+        ProgramTest::SetUp();
         window = std::make_unique<MainWindow>();
         window->bind(form);
         window->show();
@@ -46,9 +45,6 @@ class WindowTest : public ::testing::Test {
         return w;
     }
 
-    testing::FakePlatform fake;
-    Program program{fake.platform};
-    Form1& form = program.form;
     std::unique_ptr<MainWindow> window;
 };
 
