@@ -125,30 +125,23 @@ TEST_F(UserInputTest, InfoTextShowsInItsBox) {
     EXPECT_FALSE(box->isVisible());
 }
 
-class ImportListsTest : public WindowTest {
-  protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        form.Frame1.visible = true;
-        form.Drive1.items = {"/", "/mnt/a"};
-        form.Drive1.onChange = nullptr;
-        form.Drive1.setDrive("/");
-        form.Drive1.onChange = [this] { drives.push_back(form.Drive1.drive()); };
-        form.Dir1.items = {"/", "daten", "alt", "neu"};
-        form.Dir1.pathEntries = 2;
-        form.Dir1.listIndex = 1;
-        form.Dir1.onOpen = [this](int index) { opened.push_back(index); };
-        form.File1.items = {"a.txt", "b.txt", "c.TXT"};
-        form.File1.onClick = [this] { fileClicks.push_back(form.File1.listIndex); };
-        window->syncFromModel();
-    }
-
+TEST_F(UserInputTest, ImportListsShowTheirEntriesAndPassOnClicksDoubleClicksAndDrives) {
     std::vector<std::string> drives;
     std::vector<int> opened;
     std::vector<int> fileClicks;
-};
+    form.Frame1.visible = true;
+    form.Drive1.items = {"/", "/mnt/a"};
+    form.Drive1.onChange = nullptr;
+    form.Drive1.setDrive("/");
+    form.Drive1.onChange = [&] { drives.push_back(form.Drive1.drive()); };
+    form.Dir1.items = {"/", "daten", "alt", "neu"};
+    form.Dir1.pathEntries = 2;
+    form.Dir1.listIndex = 1;
+    form.Dir1.onOpen = [&](int index) { opened.push_back(index); };
+    form.File1.items = {"a.txt", "b.txt", "c.TXT"};
+    form.File1.onClick = [&] { fileClicks.push_back(form.File1.listIndex); };
+    window->syncFromModel();
 
-TEST_F(ImportListsTest, ListsShowTheirEntriesAndPassOnClicksDoubleClicksAndDrives) {
     auto* combo = widget<QComboBox>("Drive1");
     EXPECT_EQ(combo->count(), 2);
     EXPECT_EQ(combo->currentText(), "/");
