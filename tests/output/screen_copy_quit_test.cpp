@@ -36,8 +36,7 @@ TEST_F(Quit, EveryConfirmationAsksItsQuestion) {
     EXPECT_EQ(fake.messageBox.asked.size(), 4u);
 }
 
-// Quitting on Ja is the print_report scenario.
-TEST_F(Quit, NeinLeavesTheRunAsItWas) {
+TEST_F(Quit, NeinLeavesTheRunAsItWasAndJaQuits) {
     want("20");
     click();
     const auto before = testing::snapshot(form);
@@ -45,6 +44,9 @@ TEST_F(Quit, NeinLeavesTheRunAsItWas) {
     form.okende.click();
     EXPECT_FALSE(fake.session.quitted);
     EXPECT_EQ(testing::snapshot(form), before);
+    fake.messageBox.answers.push_back(Answer::Ja);
+    form.okende.click();
+    EXPECT_TRUE(fake.session.quitted);
 }
 
 }  // namespace
