@@ -77,10 +77,7 @@ void appendHeaderItem(std::string& out, std::string_view item) {
 std::optional<Permanence> parsePermanence(std::string_view bytes) {
     // A byte order mark is invisible in an editor; without skipping it a file saved
     // as UTF-8 by some editors would not begin with "Spielbank".
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        bytes.remove_prefix(kByteOrderMark.size());
-    }
+    bytes = withoutByteOrderMark(bytes);
 
     ItemReader reader(bytes);
     std::string_view header[4];
@@ -108,15 +105,6 @@ std::optional<Permanence> parsePermanence(std::string_view bytes) {
     return p;
 }
 
-std::string permanencePath(std::string_view directory, std::string_view name) {
-    std::string path(directory);
-    if (path.empty() || path.back() != '/') {
-        path += '/';
-    }
-    path += name;
-    return path;
-}
-
 void readPermanence(Form1& form, Platform& platform) {
     State& s = form.state;
     s.permanzahl = 0;
@@ -128,7 +116,7 @@ void readPermanence(Form1& form, Platform& platform) {
     std::optional<Permanence> p;
     try {
         const std::optional<std::string> bytes =
-            platform.files.readFile(permanencePath(form.Dir1.path(), name));
+            platform.files.readFile(pathInDirectory(form.Dir1.path(), name));
         if (!bytes || bytes->empty()) {
             return;
         }

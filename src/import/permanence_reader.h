@@ -25,9 +25,6 @@ struct Permanence {
 // spins do not fit in memory.
 std::optional<Permanence> parsePermanence(std::string_view bytes);
 
-// The chosen file's path: the directory, one "/" unless it ends in one, the name.
-std::string permanencePath(std::string_view directory, std::string_view name);
-
 // The click on okexternok. A file that is rejected, cannot be read or does not fit
 // in memory leaves everything as it was (the spin counter permanzahl aside, which
 // every click starts at 0); the panel then stays open.

@@ -17,4 +17,8 @@ std::string windows1252ToUtf8(std::string_view bytes);
 // The bytes unchanged when they are valid UTF-8, otherwise read as Windows-1252.
 std::string toUtf8(std::string_view bytes);
 
+// The bytes without a leading UTF-8 byte-order mark, which some editors write and
+// no user sees.
+std::string_view withoutByteOrderMark(std::string_view bytes);
+
 }  // namespace lurnatik

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "import/text_encoding.h"
+#include "platform/file_system.h"
 
 namespace lurnatik {
 namespace {
@@ -10,11 +11,7 @@ namespace {
 // The file as the box shows it: UTF-8, or Windows-1252 where it is not valid
 // UTF-8; without a byte-order mark; every line end a single line feed.
 std::string readableText(std::string_view bytes) {
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        bytes.remove_prefix(kByteOrderMark.size());
-    }
-    const std::string text = toUtf8(bytes);
+    const std::string text = toUtf8(withoutByteOrderMark(bytes));
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -33,11 +30,7 @@ std::string readableText(std::string_view bytes) {
 }  // namespace
 
 std::string infoFilePath(const std::string& programDirectory) {
-    std::string path = programDirectory;
-    if (path.empty() || path.back() != '/') {
-        path += '/';
-    }
-    return path + kInfoFileName;
+    return pathInDirectory(programDirectory, kInfoFileName);
 }
 
 void toggleInfo(Form1& form, Platform& platform) {

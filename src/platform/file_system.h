@@ -2,9 +2,20 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lurnatik {
+
+// A file in a directory; the root "/" gets no doubled separator.
+inline std::string pathInDirectory(std::string_view directory, std::string_view name) {
+    std::string path(directory);
+    if (path.empty() || path.back() != '/') {
+        path += '/';
+    }
+    path += name;
+    return path;
+}
 
 // What the import panel and the info text need of the file system. Paths are
 // absolute, with "/" as separator.
