@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix and checks that exactly the expected
 # files land where a desktop looks for them, that the info text lies beside
-# the executable (the program reads it from its own directory), and that the
-# desktop entry, the icon and the AppStream metainfo are valid.
+# the program in its own directory with a relative link to it in bin/, and
+# that the desktop entry, the icons and the AppStream metainfo are valid.
 # Usage: install_tree_test.sh BUILD_DIR VERSION
 set -euo pipefail
 
@@ -10,7 +10,7 @@ build=$1
 version=$2
 app_id=org.example.lurnatik1
 
-for tool in desktop-file-validate appstreamcli rsvg-convert; do
+for tool in desktop-file-validate appstreamcli rsvg-convert identify man; do
     if ! command -v "$tool" >/dev/null; then
         echo "missing tool: $tool (scripts/install-deps installs it)" >&2
         exit 1
@@ -29,11 +29,20 @@ fail() {
 
 expected=(
     bin/lurnatik1
-    bin/info_lurnatik1.txt
+    lib/lurnatik1/lurnatik1
+    lib/lurnatik1/info_lurnatik1.txt
     share/applications/lurnatik1.desktop
     share/icons/hicolor/scalable/apps/lurnatik1.svg
     share/metainfo/$app_id.metainfo.xml
+    share/man/man1/lurnatik1.1.gz
+    share/man/de/man1/lurnatik1.1.gz
+    share/doc/lurnatik1/copyright
+    share/doc/lurnatik1/changelog.gz
+    share/lintian/overrides/lurnatik1
 )
+for size in 16 22 32 48 64 128 256; do
+    expected+=("share/icons/hicolor/${size}x$size/apps/lurnatik1.png")
+done
 actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
 wanted=$(printf '%s\n' "${expected[@]}" | sort)
 if [ "$actual" != "$wanted" ]; then
@@ -41,8 +50,19 @@ if [ "$actual" != "$wanted" ]; then
     diff <(echo "$wanted") <(echo "$actual") | sed -n 's/^[<>]/  &/p' >&2
 fi
 
-[ -x "$prefix/bin/lurnatik1" ] || fail "bin/lurnatik1 is not an executable"
-[ -s "$prefix/bin/info_lurnatik1.txt" ] || fail "bin/info_lurnatik1.txt is missing or empty"
+[ "$(readlink "$prefix/bin/lurnatik1")" = ../lib/lurnatik1/lurnatik1 ] \
+    || fail "bin/lurnatik1 is not the relative link ../lib/lurnatik1/lurnatik1"
+[ -x "$prefix/lib/lurnatik1/lurnatik1" ] || fail "lib/lurnatik1/lurnatik1 is not an executable"
+[ -s "$prefix/lib/lurnatik1/info_lurnatik1.txt" ] || fail "the info text is missing or empty"
+for size in 16 22 32 48 64 128 256; do
+    png=$prefix/share/icons/hicolor/${size}x$size/apps/lurnatik1.png
+    [ "$(identify -format '%wx%h' "$png" 2>/dev/null)" = "${size}x$size" ] \
+        || fail "the $size pixel icon is not a ${size}x$size image"
+done
+for page in share/man/man1/lurnatik1.1.gz share/man/de/man1/lurnatik1.1.gz; do
+    warnings=$(zcat "$prefix/$page" | LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l - 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "$page: $warnings"
+done
 
 desktop=$prefix/share/applications/lurnatik1.desktop
 if [ -f "$desktop" ]; then
@@ -52,7 +72,10 @@ if [ -f "$desktop" ]; then
     icon=$(sed -n 's/^Icon=//p' "$desktop")
     [ -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "Icon=$icon names no installed icon"
     grep -q '^Name=.' "$desktop" || fail "the desktop entry has no name"
-    grep -q '^Comment=.' "$desktop" || fail "the desktop entry has no comment"
+    for key in Name Comment Keywords; do
+        grep -q "^$key=." "$desktop" || fail "the desktop entry has no $key"
+        grep -q "^$key\[de\]=." "$desktop" || fail "the desktop entry has no $key[de]"
+    done
 fi
 
 svg=$prefix/share/icons/hicolor/scalable/apps/lurnatik1.svg
@@ -72,6 +95,9 @@ if [ -f "$metainfo" ]; then
     grep -q '<launchable type="desktop-id">lurnatik1.desktop</launchable>' "$metainfo" \
         || fail "the metainfo does not launch lurnatik1.desktop"
     grep -q '<binary>lurnatik1</binary>' "$metainfo" || fail "the metainfo does not provide lurnatik1"
+    for element in summary p; do
+        grep -q "<$element xml:lang=\"de\">" "$metainfo" || fail "the metainfo has no German $element"
+    done
     # Software centres show the first release as the current one.
     newest=$(grep -o '<release [^>]*version="[^"]*"' "$metainfo" | head -n 1 | sed 's/.*version="//; s/"$//')
     [ "$newest" = "$version" ] || fail "the metainfo's newest release is '$newest', the program is $version"
