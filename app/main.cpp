@@ -1,8 +1,8 @@
 #include <QApplication>
-#include <QIcon>
 
 #include "window/program.h"
 #include "window/qt/main_window.h"
+#include "window/qt/program_icon.h"
 #include "window/qt/qt_platform.h"
 #include "window/qt/qt_printer.h"
 #include "window/qt/translations.h"
@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Lets the desktop match the window to its menu entry and icon, also on Wayland.
     QApplication::setDesktopFileName(QStringLiteral("lurnatik1"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("lurnatik1")));
+    QApplication::setWindowIcon(lurnatik::programIcon());
     lurnatik::installGermanTranslations(app);
 
     lurnatik::MainWindow window;

@@ -29,7 +29,10 @@ std::string readableText(std::string_view bytes) {
 
 }  // namespace
 
-std::string infoFilePath(const std::string& programDirectory) {
+std::optional<std::string> infoFilePath(const std::string& programDirectory) {
+    if (programDirectory.empty() || programDirectory.front() != '/') {
+        return std::nullopt;
+    }
     return pathInDirectory(programDirectory, kInfoFileName);
 }
 
@@ -38,8 +41,8 @@ void toggleInfo(Form1& form, Platform& platform) {
     Button& okinfo = form.okinfo;
     if (okinfo.caption == "Info") {
         box.visible = true;
-        const auto content =
-            platform.files.readFile(infoFilePath(platform.session.programDirectory()));
+        const auto path = infoFilePath(platform.session.programDirectory());
+        const auto content = path ? platform.files.readFile(*path) : std::nullopt;
         if (content) {
             box.text = readableText(*content);
         } else {

@@ -76,6 +76,25 @@ TEST(InfoFilePath, JoinsTheProgramDirectoryAndTheName) {
     EXPECT_EQ(infoFilePath("/opt/lurnatik1/bin"), "/opt/lurnatik1/bin/info_lurnatik1.txt");
     EXPECT_EQ(infoFilePath("/opt/lurnatik1/bin/"), "/opt/lurnatik1/bin/info_lurnatik1.txt");
     EXPECT_EQ(infoFilePath("/"), "/info_lurnatik1.txt");
+    EXPECT_EQ(infoFilePath("/opt/Gr\xF6\xDF"
+                           "e"),
+              "/opt/Gr\xF6\xDF"
+              "e/info_lurnatik1.txt");
+    EXPECT_EQ(infoFilePath(""), std::nullopt);
+    EXPECT_EQ(infoFilePath("lib/lurnatik1"), std::nullopt);
+}
+
+TEST_F(InfoText, AnUnknownProgramDirectoryShowsTheProblemAndReadsNoOtherFile) {
+    struct EveryFileReadable : DiskFileSystem {
+        std::optional<std::string> readFile(const std::string& path) override { return path; }
+    } files;
+    Platform platform{fake.messageBox, fake.clock, fake.locale, files, fake.printer, fake.session};
+    for (const char* directory : {"", "lib/lurnatik1"}) {
+        fake.session.directory = directory;
+        toggleInfo(form, platform);
+        EXPECT_EQ(form.infotext.text, kFailureText) << directory;
+        toggleInfo(form, platform);
+    }
 }
 
 }  // namespace

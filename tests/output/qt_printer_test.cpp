@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
@@ -19,6 +20,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <map>
+#include <optional>
+
+#include <sys/stat.h>
 
 #include "support/fake_platform.h"
 #include "window/program.h"
@@ -349,6 +353,29 @@ void whenOpen(std::function<void(T*)> act) {
         }
     });
     timer->start();
+}
+
+TEST(QtPrinterFileTest, TheOfferedFileLiesInADirectoryThatExists) {
+    const QTemporaryDir dir;
+    const QByteArray home = QFile::encodeName(dir.path()) +
+                            "/Gr\xF6\xDF"
+                            "e";  // Windows-1252
+    ASSERT_TRUE(QDir().mkdir(dir.filePath("tmp")));
+    ASSERT_EQ(::mkdir(home.constData(), 0700), 0);
+    const std::map<const char*, QByteArray> surroundings = {
+        {"HOME", home},
+        {"XDG_CONFIG_HOME", home},
+        {"TMPDIR", QFile::encodeName(dir.filePath("tmp"))}};
+    std::map<const char*, std::optional<QByteArray>> saved;
+    for (const auto& [name, value] : surroundings) {
+        saved[name] = qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+        qputenv(name, value);
+    }
+    const QString offered = QtPrinter(nullptr).defaultOutputFile;
+    for (const auto& [name, value] : saved) {
+        value ? qputenv(name, *value) : qunsetenv(name);
+    }
+    EXPECT_EQ(offered, dir.filePath("tmp/lurnatik1.pdf")) << "home is not UTF-8";
 }
 
 TEST_F(QtPrinterTest, TheRealDialogsWithoutAPrinterPrintToTheOfferedFile) {

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "platform/steady_clock.h"
+#include "window/qt/program_icon.h"
 #include "window/qt/qt_locale.h"
 #include "window/qt/qt_message_box.h"
 #include "window/qt/qt_session.h"
@@ -108,6 +109,15 @@ TEST(QtSessionTest, ProgramDirectoryHoldsTheProgram) {
     QtSession session(nullptr);
     const QFileInfo program(QCoreApplication::applicationFilePath());
     EXPECT_EQ(QString::fromStdString(session.programDirectory()), program.absolutePath());
+}
+
+TEST(ProgramIconTest, HasEveryThemeSizeWithoutAnIconTheme) {
+    QIcon::setThemeSearchPaths({});
+    const QIcon icon = programIcon();
+    for (const int size : {16, 22, 32, 48, 64, 128, 256}) {
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+        EXPECT_EQ(icon.pixmap(size).size(), QSize(size, size)) << size;
+    }
 }
 
 TEST(QtSessionTest, QuitClosesTheWindowAndLeavesTheEventLoop) {

@@ -24,12 +24,19 @@ namespace {
 // advances that lead there carry rounding.
 constexpr qreal kColumnTolerance = 1e-6;
 
+// In the first of documents, home and the temporary directory that exists. A
+// directory whose name is not UTF-8 reaches Qt garbled and never exists.
 QString outputFileSuggestion() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        folder = QDir::homePath();
+    const QString folders[] = {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                               QDir::homePath()};
+    QString chosen = QDir::tempPath();
+    for (const QString& folder : folders) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+            chosen = folder;
+            break;
+        }
     }
-    return QDir(folder).filePath(QStringLiteral("lurnatik1.pdf"));
+    return QDir(chosen).filePath(QStringLiteral("lurnatik1.pdf"));
 }
 
 bool askPrintToFile(QWidget* parent) {

@@ -2,10 +2,14 @@
 
 #include <QCoreApplication>
 
+#include "platform/program_directory.h"
+
 namespace lurnatik {
 
 std::string QtSession::programDirectory() {
-    return QCoreApplication::applicationDirPath().toStdString();
+    // As bytes: Qt's own answer is a string and loses a directory name that is
+    // not UTF-8.
+    return realProgramDirectory();
 }
 
 void QtSession::quit() {

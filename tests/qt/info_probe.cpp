@@ -1,0 +1,22 @@
+// The program's info text as the real window's surroundings find it: the
+// program file moved to a directory of the test's choosing, started from
+// elsewhere, clicks "Info" and prints what the box shows.
+#include <QApplication>
+#include <iostream>
+
+#include "window/program.h"
+#include "window/qt/main_window.h"
+#include "window/qt/qt_platform.h"
+#include "window/qt/qt_printer.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    lurnatik::MainWindow window;
+    lurnatik::QtPrinter printer(&window);
+    lurnatik::QtPlatform platform(&window, printer);
+    lurnatik::Program program(platform.platform());
+    program.startUp();
+    program.form.okinfo.click();
+    std::cout << program.form.infotext.text;
+    return 0;
+}
