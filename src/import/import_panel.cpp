@@ -1,5 +1,6 @@
 #include "import/import_panel.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -110,10 +111,16 @@ void refreshDirectory(Form1& form, Platform& platform) {
         }
         return;
     }
+    // Reading the same directory again keeps the chosen file chosen, so that OK
+    // still reads the file the list highlights.
+    const std::string chosen = file.path == normal ? file.fileName() : std::string();
     fillDirectoryLines(form, platform);
     file.path = normal;
     file.items = platform.files.textFiles(normal);
-    file.listIndex = -1;
+    const auto kept = std::find(file.items.begin(), file.items.end(), chosen);
+    file.listIndex = chosen.empty() || kept == file.items.end()
+                         ? -1
+                         : static_cast<int>(kept - file.items.begin());
 }
 
 void openDirectoryEntry(Form1& form, Platform& platform, int index) {

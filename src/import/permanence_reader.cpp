@@ -58,8 +58,10 @@ void fillSpins(ItemReader reader, std::vector<std::optional<double>>& spins, std
 }
 
 // A caption breaks lines with a single '\r' and cannot show NUL; a quoted header
-// item may hold either.
+// item may hold either. Each item is read in its own encoding: files put together
+// from several sources mix UTF-8 and Windows-1252 lines.
 void appendHeaderItem(std::string& out, std::string_view item) {
+    std::string plain;
     for (std::size_t i = 0; i < item.size(); ++i) {
         const char c = item[i];
         if (c == '\0') {
@@ -68,8 +70,9 @@ void appendHeaderItem(std::string& out, std::string_view item) {
         if (c == '\r' && i + 1 < item.size() && item[i + 1] == '\n') {
             continue;  // the '\n' that follows ends the line
         }
-        out += c == '\n' ? '\r' : c;
+        plain += c == '\n' ? '\r' : c;
     }
+    out += toUtf8(plain);
 }
 
 }  // namespace
@@ -91,13 +94,11 @@ std::optional<Permanence> parsePermanence(std::string_view bytes) {
     }
 
     Permanence p;
-    std::string raw;
-    appendHeaderItem(raw, header[0]);
-    raw += '\r';
-    appendHeaderItem(raw, header[1]);
-    raw += '\r';
-    appendHeaderItem(raw, header[2]);
-    p.description = toUtf8(raw);
+    appendHeaderItem(p.description, header[0]);
+    p.description += '\r';
+    appendHeaderItem(p.description, header[1]);
+    p.description += '\r';
+    appendHeaderItem(p.description, header[2]);
 
     p.spinCount = countSpins(reader);
     p.spins.resize(p.spinCount + 1 + kEmptyTail);

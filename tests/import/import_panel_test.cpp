@@ -79,7 +79,7 @@ TEST_F(ImportTest, DoubleClickOpensADirectory) {
     temp.write("tisch/t2.txt", "");
     form.Dir1.onOpen(form.Dir1.pathEntries - 1);
     EXPECT_EQ(form.File1.items, (std::vector<std::string>{"t1.txt", "t2.txt"}));
-    EXPECT_EQ(form.File1.listIndex, -1);
+    EXPECT_EQ(form.File1.fileName(), "t1.txt") << "the same directory keeps the chosen file";
 
     form.Dir1.onOpen(form.Dir1.pathEntries - 2);  // the parent
     EXPECT_EQ(form.Dir1.path(), temp.path());

@@ -60,6 +60,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {4, 0}},
         Accepted{"comma and blank lines at line ends", permanenceFile({"1,", "", "2"}), {1, 2}},
         Accepted{"byte order mark", "\xEF\xBB\xBF" + permanenceFile({"8"}), {8}},
+        Accepted{"each header item in its own encoding",
+                 "Spielbank M\xC3\xBCnchen\r\nTisch 3\r\nM\xFC"
+                 "nchen\r\nx\r\n9",
+                 {9},
+                 "Spielbank München\rTisch 3\rMünchen"},
         Accepted{"first nine characters", "SpielbankXYZ,b,c,d,1", {1}, "SpielbankXYZ\rb\rc"},
         Accepted{"header line with a comma: the fourth header line becomes a spin",
                  "Spielbank Hamburg\r\nTisch 3, Januar\r\nzweite Zeile\r\nvierte Zeile\r\n5\r\n",
