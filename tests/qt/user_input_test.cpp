@@ -169,5 +169,44 @@ TEST_F(UserInputTest, ImportListsShowTheirEntriesAndPassOnClicksDoubleClicksAndD
     EXPECT_EQ(form.Drive1.drive(), "/mnt/a");
 }
 
+// OK reads the file the list highlights, whatever moved the highlight there; a
+// click anywhere in the list, on a file or not, is a click on File1.
+TEST_F(UserInputTest, OkReadsTheHighlightedFileWhateverMovedTheHighlight) {
+    QTest::mouseClick(widget("okextern"), Qt::LeftButton);
+    auto* files = widget<QListWidget>("File1");
+    auto* view = files->viewport();
+    auto at = [files](int row) { return files->visualItemRect(files->item(row)).center(); };
+    auto expectSame = [&](const char* step) {
+        EXPECT_EQ(form.File1.listIndex, files->currentRow()) << step;
+    };
+    form.File1.items = {"a.txt", "b.txt", "c.txt"};
+    window->syncFromModel();
+
+    QTest::mousePress(view, Qt::LeftButton, {}, at(0));
+    QTest::mouseMove(view, at(2));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, at(2));
+    expectSame("pressed on one file, released on another");
+    EXPECT_EQ(form.File1.fileName(), "c.txt");
+    QTest::mousePress(view, Qt::LeftButton, {}, at(1));
+    QTest::mouseMove(view, at(0));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(-20, -20));
+    expectSame("released outside the list");
+    doubleClick(view, at(1));
+    expectSame("double-click");
+    QTest::keyClick(files, Qt::Key_Up);
+    expectSame("key");
+    form.File1.items.assign(10000, "z.txt");
+    window->syncFromModel();
+    QTest::keyClick(files, Qt::Key_End);
+    expectSame("10,000 files");
+    EXPECT_EQ(form.File1.listIndex, 9999);
+    EXPECT_TRUE(form.okexternok.enabled);
+
+    form.File1.items.clear();
+    window->syncFromModel();
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_FALSE(form.okexternok.enabled) << "a click in the empty list";
+}
+
 }  // namespace
 }  // namespace lurnatik::qt_test

@@ -1,6 +1,6 @@
 #include "window/qt/list_bindings.h"
 
-#include <QApplication>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QStyle>
 
@@ -114,21 +114,31 @@ FileBinding::FileBinding(FileList& files, QWidget* parent, EventDispatch& dispat
       model_(files),
       list_(static_cast<QListWidget*>(widget())) {
     configure(list_);
-    auto choose = [this, &dispatch](int row) {
-        dispatch.run([this, row] {
-            model_.listIndex = row;
-            model_.click();
-        });
-    };
-    QObject::connect(list_, &QListWidget::itemClicked, receiver(),
-                     [this, choose](QListWidgetItem* item) { choose(list_->row(item)); });
-    // Moving through the list with the keys chooses too; a mouse press that
-    // moves the current row is followed by its click.
-    QObject::connect(list_, &QListWidget::currentRowChanged, receiver(), [choose](int row) {
-        if (QApplication::mouseButtons() == Qt::NoButton) {
-            choose(row);
+    // The highlighted file is the one OK reads, whatever moved the highlight: a
+    // click, a drag, the keys. Moving it counts as a click on the list.
+    QObject::connect(list_, &QListWidget::currentRowChanged, receiver(),
+                     [this, &dispatch](int row) {
+                         dispatch.run([this, row] {
+                             model_.listIndex = row;
+                             model_.click();
+                         });
+                     });
+    // A click anywhere in the list, on a file or beside the files, is a click on
+    // the list too; so is one on the file already highlighted.
+    list_->viewport()->installEventFilter(&clicks_);
+    clicks_.onRelease = [this, &dispatch] { dispatch.run([this] { model_.click(); }); };
+}
+
+bool FileBinding::ReleaseFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* area = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton &&
+            area->rect().contains(mouse->position().toPoint())) {
+            onRelease();
         }
-    });
+    }
+    return false;
 }
 
 void FileBinding::sync() {

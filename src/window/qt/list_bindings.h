@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,9 +45,16 @@ class FileBinding : public WidgetBinding {
     void sync() override;
 
   private:
+    // Reports a left-button release inside the list's area.
+    struct ReleaseFilter : QObject {
+        bool eventFilter(QObject* watched, QEvent* event) override;
+        std::function<void()> onRelease;
+    };
+
     FileList& model_;
     QListWidget* list_;
     std::vector<std::string> items_;
+    ReleaseFilter clicks_;
 };
 
 }  // namespace lurnatik
