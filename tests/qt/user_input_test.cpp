@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <chrono>
 
+#include "support/temp_dir.h"
 #include "window_fixture.h"
 
 namespace lurnatik::qt_test {
@@ -206,6 +207,40 @@ TEST_F(UserInputTest, OkReadsTheHighlightedFileWhateverMovedTheHighlight) {
     window->syncFromModel();
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_FALSE(form.okexternok.enabled) << "a click in the empty list";
+}
+
+// After a mouse click on Import, the keys that would start a run behind the panel
+// (Tab to textanzahl, 10, Tab to Start, Space) start none; the file imported then
+// replays from its first spin.
+TEST_F(UserInputTest, KeysDoNotReachTheControlsUnderTheOpenPanel) {
+    testing::TempDir dir;
+    dir.write("p.txt", "Spielbank Hamburg\r\nTisch 1\r\nJan\r\nx\r\n7\r\n8\r\n");
+    form.Dir1.setPath(dir.path());
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::mouseClick(widget("okextern"), Qt::LeftButton);
+    EXPECT_TRUE(widget("Frame1")->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_FALSE(widget("okcopy")->isEnabled()) << "no mouse or keys under the panel";
+    auto keys = [](int tabs, const char* text) {
+        for (int i = 0; i < tabs; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    };
+    keys(10, "10");
+    keys(2, " ");
+    EXPECT_EQ(s.wurfnr, 0) << "no run started";
+    EXPECT_EQ(QApplication::focusWidget(), widget("okextern")) << "Space was on Abbr.";
+
+    QTest::mouseClick(widget("okextern"), Qt::LeftButton);
+    auto* files = widget<QListWidget>("File1");
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                      files->visualItemRect(files->item(0)).center());
+    QTest::mouseClick(widget("okexternok"), Qt::LeftButton);
+    ASSERT_EQ(s.importmodus, 1);
+    EXPECT_EQ(QApplication::focusWidget(), widget("textanzahl")) << "Import is disabled now";
+    QTest::mouseClick(widget("okstart"), Qt::LeftButton);
+    EXPECT_EQ(widget<QLabel>("lzahl")->text(), "7") << "the replay begins at spin 1";
 }
 
 }  // namespace

@@ -206,4 +206,27 @@ Control* Form1::find(std::string_view name) const {
     return nullptr;
 }
 
+bool Form1::covered(const Control& control) const {
+    if (control.container != nullptr) {
+        return covered(*control.container);
+    }
+    const Twips& a = control.geometry;
+    bool drawnLater = false;
+    for (const Control* c : controls_) {
+        if (c == &control) {
+            drawnLater = true;
+            continue;
+        }
+        if (!drawnLater || c->kind() != Kind::Frame || !c->shown()) {
+            continue;
+        }
+        const Twips& b = c->geometry;
+        if (a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+            b.top < a.top + a.height) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace lurnatik

@@ -96,6 +96,9 @@ class Form1 {
     const std::vector<Control*>& controls() const { return controls_; }
     // The control of that name ("okstart", "Option1(2)"), or nullptr.
     Control* find(std::string_view name) const;
+    // The control lies under a shown frame drawn after it (the right column under
+    // the open import panel): the user can neither see nor reach it.
+    bool covered(const Control& control) const;
 
   private:
     std::vector<Control*> controls_;

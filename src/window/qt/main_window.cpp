@@ -55,6 +55,7 @@ void MainWindow::bind(Form1& form) {
         binding->widget()->setAccessibleName(lurnatik::accessibleName(control->name()));
         if (control->kind() == Kind::Frame) {
             containers[control] = binding->widget();
+            panels_.push_back({control, binding->widget(), control->shown(), nullptr});
         }
         if (control == &form.lakut) {
             repainter_ = std::make_unique<LakutRepainter>(static_cast<LabelBinding&>(*binding));
@@ -71,22 +72,62 @@ void MainWindow::bind(Form1& form) {
     std::stable_sort(tabStops.begin(), tabStops.end(), [](const auto* a, const auto* b) {
         return a->control().tabIndex < b->control().tabIndex;
     });
-    for (std::size_t i = 1; i < tabStops.size(); ++i) {
-        QWidget::setTabOrder(tabStops[i - 1]->widget(), tabStops[i]->widget());
+    for (const WidgetBinding* stop : tabStops) {
+        tabStops_.push_back(stop->widget());
+    }
+    for (std::size_t i = 1; i < tabStops_.size(); ++i) {
+        QWidget::setTabOrder(tabStops_[i - 1], tabStops_[i]);
     }
 
     if (repainter_ != nullptr) {
         form.lakut.repaintRequest = [this](const Label&) { repainter_->request(); };
     }
     syncFromModel();
-    if (!tabStops.empty()) {
-        tabStops.front()->widget()->setFocus();
+    if (!tabStops_.empty()) {
+        tabStops_.front()->setFocus();
     }
 }
 
 void MainWindow::syncFromModel() {
+    QWidget* const focusBefore = focusWidget();
+    const bool panelShown = std::any_of(panels_.begin(), panels_.end(),
+                                        [](const Panel& p) { return p.control->shown(); });
     for (const auto& binding : bindings_) {
+        binding->setCovered(panelShown && form_->covered(binding->control()));
         binding->sync();
+    }
+    moveFocusWithPanels(focusBefore);
+}
+
+// The keys must not reach what a panel covers: an opening panel takes the focus,
+// and a closing one gives it back where it was, or to the first control that
+// takes it when that one can no longer.
+void MainWindow::moveFocusWithPanels(QWidget* focusBefore) {
+    for (Panel& panel : panels_) {
+        const bool shown = panel.control->shown();
+        if (shown == panel.shown) {
+            continue;
+        }
+        panel.shown = shown;
+        if (shown) {
+            panel.returnFocusTo = focusBefore;
+            focusFirstTabStop(panel.widget);
+        } else if (panel.returnFocusTo != nullptr && panel.returnFocusTo->isEnabled() &&
+                   panel.returnFocusTo->isVisible()) {
+            panel.returnFocusTo->setFocus(Qt::OtherFocusReason);
+        } else {
+            focusFirstTabStop(nullptr);
+        }
+    }
+}
+
+void MainWindow::focusFirstTabStop(const QWidget* area) {
+    for (QWidget* stop : tabStops_) {
+        if (stop->isEnabled() && stop->isVisible() && (stop->focusPolicy() & Qt::TabFocus) &&
+            (area == nullptr || area->isAncestorOf(stop))) {
+            stop->setFocus(Qt::OtherFocusReason);
+            return;
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QButtonGroup>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -36,10 +37,24 @@ class MainWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // A frame that lies over other controls while it is shown (the import panel).
+    struct Panel {
+        const Control* control;
+        QWidget* widget;
+        bool shown;
+        QPointer<QWidget> returnFocusTo;  // where the focus was when it opened
+    };
+
+    void moveFocusWithPanels(QWidget* focusBefore);
+    // The first tab stop that takes the focus, inside `area` when given.
+    void focusFirstTabStop(const QWidget* area);
+
     Form1* form_ = nullptr;
     EventDispatch dispatch_;
     QButtonGroup* options_;
     std::vector<std::unique_ptr<WidgetBinding>> bindings_;
+    std::vector<QWidget*> tabStops_;  // in tab order
+    std::vector<Panel> panels_;
     std::unique_ptr<LakutRepainter> repainter_;
 };
 

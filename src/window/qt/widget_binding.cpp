@@ -29,8 +29,9 @@ void WidgetBinding::sync() {
         tooltip_ = control_.tooltip;
         widget_->setToolTip(toQString(tooltip_));
     }
-    if (widget_->isEnabled() != control_.enabled) {
-        widget_->setEnabled(control_.enabled);
+    const bool enabled = control_.enabled && !covered_;
+    if (widget_->isEnabled() != enabled) {
+        widget_->setEnabled(enabled);
     }
     if (widget_->isHidden() == control_.visible) {
         widget_->setVisible(control_.visible);

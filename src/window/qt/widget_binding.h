@@ -30,6 +30,8 @@ class WidgetBinding {
     QWidget* widget() const { return widget_; }
 
     virtual void sync();
+    // A control under an open panel takes no input; the panel hides it anyway.
+    void setCovered(bool covered) { covered_ = covered; }
 
   protected:
     // The receiver of the widget's signals: it goes with the binding, so no signal
@@ -47,6 +49,7 @@ class WidgetBinding {
     Colour foreground_ = 0;
     std::string tooltip_;
     bool first_ = true;
+    bool covered_ = false;
 };
 
 }  // namespace lurnatik
