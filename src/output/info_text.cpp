@@ -1,5 +1,7 @@
 #include "output/info_text.h"
 
+#include <exception>
+#include <optional>
 #include <string_view>
 
 #include "import/text_encoding.h"
@@ -41,10 +43,19 @@ void toggleInfo(Form1& form, Platform& platform) {
     Button& okinfo = form.okinfo;
     if (okinfo.caption == "Info") {
         box.visible = true;
-        const auto path = infoFilePath(platform.session.programDirectory());
-        const auto content = path ? platform.files.readFile(*path) : std::nullopt;
+        std::optional<std::string> content;
+        try {
+            const auto path = infoFilePath(platform.session.programDirectory());
+            const auto bytes = path ? platform.files.readFile(*path) : std::nullopt;
+            if (bytes) {
+                content = readableText(*bytes);
+            }
+        } catch (const std::exception&) {
+            // A file too large to hold fails like a missing one: the box shows
+            // the problem, and the next click closes it.
+        }
         if (content) {
-            box.text = readableText(*content);
+            box.text = std::move(*content);
         } else {
             box.text = "Problem:\n";
             box.text = box.text + "Kann die Datei Info_Lurnatik1.txt nicht finden.";

@@ -15,4 +15,13 @@ bool askPrinterSettings(Platform& platform, std::string_view title) {
     return true;
 }
 
+void printAbortingOnFailure(Printer& printer, const std::function<void()>& job) {
+    try {
+        job();
+    } catch (...) {
+        printer.abortJob();
+        throw;
+    }
+}
+
 }  // namespace lurnatik

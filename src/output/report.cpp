@@ -73,29 +73,7 @@ void writeTable(Printer& printer, Grid& tabelle1) {
     }
 }
 
-}  // namespace
-
-void joinStatusText(Form1& form) {
-    State& s = form.state;
-    s.zeichen.clear();
-    s.textzeile.clear();
-    const std::string& caption = form.text.caption;
-    for (std::size_t i = 0; i < caption.size();) {
-        const std::size_t length = characterLength(caption, i);
-        s.zeichen.assign(caption, i, length);
-        if (s.zeichen == "\r") {
-            s.zeichen = " / ";
-        }
-        s.textzeile += s.zeichen;
-        i += length;
-    }
-}
-
-void printReport(Form1& form, Platform& platform) {
-    if (!askPrinterSettings(platform, " Ausdruck Figuren1")) {
-        return;
-    }
-    Printer& printer = platform.printer;
+void writeReport(Form1& form, Printer& printer) {
     const State& s = form.state;
 
     printer.setFontSize(12);
@@ -124,6 +102,30 @@ void printReport(Form1& form, Platform& platform) {
     writeTable(printer, form.tabelle1);
     emptyLines(printer, 1);
     printer.endJob();
+}
+
+}  // namespace
+
+void joinStatusText(Form1& form) {
+    State& s = form.state;
+    s.zeichen.clear();
+    s.textzeile.clear();
+    const std::string& caption = form.text.caption;
+    for (std::size_t i = 0; i < caption.size();) {
+        const std::size_t length = characterLength(caption, i);
+        s.zeichen.assign(caption, i, length);
+        if (s.zeichen == "\r") {
+            s.zeichen = " / ";
+        }
+        s.textzeile += s.zeichen;
+        i += length;
+    }
+}
+
+void printReport(Form1& form, Platform& platform) {
+    if (askPrinterSettings(platform, " Ausdruck Figuren1")) {
+        printAbortingOnFailure(platform.printer, [&] { writeReport(form, platform.printer); });
+    }
 }
 
 }  // namespace lurnatik

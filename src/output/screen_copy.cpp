@@ -6,7 +6,7 @@ namespace lurnatik {
 
 void printScreenCopy(Form1& /*form*/, Platform& platform) {
     if (askPrinterSettings(platform, " Ausdruck Tendenz1")) {
-        platform.printer.printWindowImage();
+        printAbortingOnFailure(platform.printer, [&] { platform.printer.printWindowImage(); });
     }
 }
 

@@ -35,6 +35,9 @@ class Printer {
     // Column 1 of the next line; a line that holds nothing stays empty.
     virtual void endLine() = 0;
     virtual void endJob() = 0;
+    // Drops the job begun and not ended when an error cut it off: what the device
+    // can still take back is not printed, and the next item begins a new job.
+    virtual void abortJob() = 0;
 
     // Prints an image of the main window as it is shown, with every visible
     // control, as one job of its own.

@@ -72,6 +72,16 @@ TEST_F(InfoText, ShowsTheTextInUtf8WithLineFeeds) {
     }
 }
 
+TEST_F(InfoText, AFileThatCannotBeHeldShowsTheProblemAndCloses) {
+    struct Unholdable : DiskFileSystem {
+        std::optional<std::string> readFile(const std::string&) override { throw std::bad_alloc(); }
+    } files;
+    Platform platform{fake.messageBox, fake.clock, fake.locale, files, fake.printer, fake.session};
+    toggleInfo(form, platform);
+    EXPECT_EQ(form.infotext.text, kFailureText);
+    EXPECT_EQ(form.okinfo.caption, "Ende Info");
+}
+
 TEST(InfoFilePath, JoinsTheProgramDirectoryAndTheName) {
     EXPECT_EQ(infoFilePath("/opt/lurnatik1/bin"), "/opt/lurnatik1/bin/info_lurnatik1.txt");
     EXPECT_EQ(infoFilePath("/opt/lurnatik1/bin/"), "/opt/lurnatik1/bin/info_lurnatik1.txt");

@@ -221,6 +221,17 @@ TEST_F(QtPrinterTest, AJobThatCannotBeginIsReportedOnceAndDropped) {
     EXPECT_TRUE(QFile::exists(pdf));
 }
 
+TEST_F(QtPrinterTest, AJobCutOffIsDroppedAndTheNextBeginsAfresh) {
+    const QString cut = printToFile("cut.pdf");
+    printer.writeText("eins");
+    printer.abortJob();
+    EXPECT_FALSE(QFile::exists(cut)) << "no half report left";
+    const QString pdf = printToFile("next.pdf");
+    printer.writeText("zwei");
+    printer.endJob();
+    EXPECT_EQ(run("pdftotext", {pdf, "-"}).simplified(), "zwei");
+}
+
 TEST_F(QtPrinterTest, WithoutAWindowNoImageIsPrinted) {
     const QString pdf = printToFile("none.pdf");
     printer.printWindowImage();
@@ -336,6 +347,23 @@ TEST_F(NoPrinterTest, EachJobAsksUnlessTheSetupDialogWasShown) {
     printALine();
     EXPECT_EQ(questions, 3);
     EXPECT_FALSE(QFile::exists(offered));
+}
+
+// With a printer installed, a file chosen in the setup dialog serves that job
+// alone: the next job printed at once does not write it again.
+TEST_F(NoPrinterTest, AFileChosenBesideAPrinterServesOneJob) {
+    printer.printerInstalled = [] { return true; };
+    printer.runSetupDialog = [this](QPrinter& p) {
+        p.setOutputFileName(dir.filePath("gewaehlt.pdf"));
+        return true;
+    };
+    answer = false;
+    printer.showSetupDialog();
+    printALine();
+    EXPECT_TRUE(QFile::remove(dir.filePath("gewaehlt.pdf")));
+    printALine();
+    EXPECT_FALSE(QFile::exists(dir.filePath("gewaehlt.pdf")));
+    EXPECT_TRUE(printer.device().outputFileName().isEmpty()) << "back to the printer";
 }
 
 // Runs `act` once a modal dialog of type T is open, through a queued call, as a

@@ -50,6 +50,26 @@ TEST_F(Report, BoldDatedTitleUnderlinedHeadingAndTheCurrentCellAtTheLastCell) {
     EXPECT_EQ(form.tabelle1.col(), 3);
 }
 
+// A job cut off by an error is aborted; the next report is a page of its own.
+TEST_F(Report, AJobCutOffByAnErrorIsNotContinuedByTheNext) {
+    struct Jamming : testing::RecordingPrinter {
+        int textsLeft = 3;
+        void writeText(std::string_view text) override {
+            if (textsLeft-- == 0) {
+                throw std::runtime_error("paper jam");
+            }
+            RecordingPrinter::writeText(text);
+        }
+    } printer;
+    Platform platform{fake.messageBox, fake.clock, fake.locale, fake.files, printer, fake.session};
+    fake.messageBox.answers = {Answer::Nein, Answer::Nein};
+    EXPECT_THROW(printReport(form, platform), std::runtime_error);
+    EXPECT_FALSE(printer.printing());
+    printReport(form, platform);
+    ASSERT_EQ(printer.jobs.size(), 1u);
+    EXPECT_EQ(printer.jobs[0].size(), 52u);
+}
+
 TEST_F(Report, FractionalThrowsWantedPrintWithTheirDecimals) {
     run("2.5", 0);
     const auto page = print();

@@ -243,5 +243,20 @@ TEST_F(UserInputTest, KeysDoNotReachTheControlsUnderTheOpenPanel) {
     EXPECT_EQ(widget<QLabel>("lzahl")->text(), "7") << "the replay begins at spin 1";
 }
 
+// A window update that fails leaves the dispatch free for the events after it.
+TEST(EventDispatch, AFailedUpdateLeavesLaterEventsToRun) {
+    int updates = 0;
+    std::vector<int> handled;
+    EventDispatch dispatch([&] {
+        if (++updates == 1) {
+            throw std::runtime_error("update failed");
+        }
+    });
+    dispatch.run([&] { handled.push_back(1); });
+    EXPECT_FALSE(dispatch.busy());
+    dispatch.run([&] { handled.push_back(2); });
+    EXPECT_EQ(handled, (std::vector<int>{1, 2}));
+}
+
 }  // namespace
 }  // namespace lurnatik::qt_test

@@ -74,6 +74,14 @@ void RecordingPrinter::endJob() {
     finish(std::move(lines));
 }
 
+void RecordingPrinter::abortJob() {
+    calls.push_back("abort job");
+    lines_.clear();
+    line_.clear();
+    position_ = 0;
+    printing_ = false;
+}
+
 void RecordingPrinter::printWindowImage() {
     calls.push_back("window image");
     finish({"[window image " + std::to_string(windowWidth) + "x" + std::to_string(windowHeight) +

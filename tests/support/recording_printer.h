@@ -28,6 +28,7 @@ class RecordingPrinter : public Printer {
     void writeDate() override;
     void endLine() override;
     void endJob() override;
+    void abortJob() override;
     void printWindowImage() override;
 
     // Every call as a line such as "column 15" or "text \"Datum: \"".

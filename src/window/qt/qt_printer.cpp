@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -103,12 +104,11 @@ bool QtPrinter::showDialog() {
         printer_.setOutputFileName(defaultOutputFile);
     }
     const bool accepted = runSetupDialog(printer_);
-    if (noPrinter && noFile) {
-        if (accepted) {
-            fileForOneJob_ = true;
-        } else {
-            printer_.setOutputFileName(QString());
-        }
+    if (accepted && printer_.outputFormat() == QPrinter::PdfFormat &&
+        !printer_.outputFileName().isEmpty()) {
+        fileForOneJob_ = true;
+    } else if (noPrinter && noFile) {
+        printer_.setOutputFileName(QString());
     }
     return accepted;
 }
@@ -223,11 +223,30 @@ void QtPrinter::endJob() {
         painter_->end();
         painter_.reset();
     }
+    finishJob();
+}
+
+void QtPrinter::abortJob() {
+    if (painter_) {
+        // A printer may still drop the pages; a PDF file cannot, and half a report
+        // in it would pass for a whole one.
+        printer_.abort();
+        painter_->end();
+        painter_.reset();
+        if (printer_.outputFormat() == QPrinter::PdfFormat) {
+            QFile::remove(printer_.outputFileName());
+        }
+    }
+    finishJob();
+}
+
+void QtPrinter::finishJob() {
     job_ = Job::None;
     x_ = 0;
     y_ = 0;
     if (fileForOneJob_) {
-        // The next job without a printer asks again, offering the same file.
+        // The next job goes to the printer, or without one asks again, offering
+        // the same file.
         defaultOutputFile = printer_.outputFileName();
         printer_.setOutputFileName(QString());
         fileForOneJob_ = false;

@@ -21,7 +21,9 @@ namespace lurnatik {
 // Pages break on their own when a job runs past the printable area.
 //
 // Without an installed printer the user is told so and may print to a PDF file
-// through the print dialog; a file chosen that way serves one job.
+// through the print dialog. A file chosen in the dialog serves one job: the jobs
+// after it go to the printer again (the system's default one), so that a report
+// printed at once never writes over the file of an earlier one.
 class QtPrinter : public Printer {
   public:
     // `window` is the main window for the screen copy; it may be set later.
@@ -46,6 +48,7 @@ class QtPrinter : public Printer {
     void writeDate() override;
     void endLine() override;
     void endJob() override;
+    void abortJob() override;
     void printWindowImage() override;
 
     // What the printer asks of the user and of the system. The defaults use real
@@ -72,6 +75,7 @@ class QtPrinter : public Printer {
     qreal lineStep() const;
     void makeRoomForLine();
     void write(const QString& text);
+    void finishJob();
 
     QPrinter printer_{QPrinter::HighResolution};
     QPointer<QWidget> window_;
