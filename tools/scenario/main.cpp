@@ -1,6 +1,8 @@
 // lurnatik1-scenario: runs a script against the window model without a display.
 //   lurnatik1-scenario [SCRIPT]   (standard input when no script is named)
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -18,9 +20,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (argc == 2) {
+        // A directory opens as a stream that reads nothing, which would pass for an
+        // empty script.
+        std::error_code notThere;
+        if (std::filesystem::is_directory(argv[1], notThere)) {
+            std::cerr << "cannot read " << argv[1] << ": it is a directory\n";
+            return 2;
+        }
         std::ifstream script(argv[1]);
         if (!script) {
-            std::cerr << "cannot read " << argv[1] << '\n';
+            std::cerr << "cannot read " << argv[1] << ": " << std::strerror(errno) << '\n';
             return 2;
         }
         return runner.run(script);

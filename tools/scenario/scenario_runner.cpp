@@ -108,6 +108,17 @@ T& controlOf(const Form1& form, const std::string& name, Kind kind, const char* 
     return static_cast<T&>(*c);
 }
 
+// No user can type where the window lets no keys in.
+void requireTypable(const Form1& form, const Control& c) {
+    const char* why = !c.enabled        ? "is disabled"
+                      : !c.shown()      ? "is hidden"
+                      : form.covered(c) ? "lies under the open panel"
+                                        : nullptr;
+    if (why != nullptr) {
+        throw ScriptError("'" + c.name() + "' " + why + ": no typing into it");
+    }
+}
+
 std::string variable(const State& s, const std::string& name) {
     const std::vector<std::pair<const char*, double>> doubles = {{"sollwuerfe", s.sollwuerfe},
                                                                  {"wurfnr", s.wurfnr},
@@ -183,6 +194,10 @@ int ScenarioRunner::run(std::istream& script) {
             return 0;
         }
     }
+    if (script.bad()) {
+        errors_ << "the script could not be read to its end\n";
+        return 2;
+    }
     return 0;
 }
 
@@ -195,8 +210,9 @@ void ScenarioRunner::execute(const std::string& line) {
     Form1& form = program_.form;
 
     if (command == "type") {
-        const std::string name = nextWord(rest);
-        controlOf<TextBox>(form, name, Kind::TextBox, "a text box").setText(textArgument(rest));
+        TextBox& box = controlOf<TextBox>(form, nextWord(rest), Kind::TextBox, "a text box");
+        requireTypable(form, box);
+        box.setText(textArgument(rest));
     } else if (command == "click") {
         const std::string name = nextWord(rest);
         controlOf<Button>(form, name, Kind::Button, "a button").click();
