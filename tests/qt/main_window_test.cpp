@@ -133,6 +133,7 @@ TEST_F(WindowTest, TabOrderBeginsAtTextanzahl) {
         w = w->nextInFocusChain();
     } while (w != widget("textanzahl"));
     EXPECT_EQ(visited, expected);
+    EXPECT_EQ(visited.back(), "tabelle1");
 }
 
 TEST_F(WindowTest, FontsAreTheNearestInstalledFaces) {

@@ -176,13 +176,15 @@ Form1::Form1() {
     okexternok.background = rgb(192, 192, 192);
     button(okexternabbruch, "Abbr.", {1155, 6090, 750, 330}, kDefaultFont, "");
 
-    // Tab order: the number of throws first, then the way down the right column.
+    // Tab order: the number of throws first, then the way down the right column;
+    // the frequency table last, where the arrow keys and Space mark its numbers.
+    // tabelle2 only shows, so the keyboard has nothing to do there.
     int tab = 0;
     for (Control* c : std::initializer_list<Control*>{
-             &textanzahl, &Option1[0],  &Option1[1], &Option1[3],     &Option1[2], &haltbei,
-             &okstart,    &okabbrechen, &okdruck,    &okcopy,         &okextern,   &okende,
-             &okinfo,     &tabelle1,    &tabelle2,   &okresetl,       &Command1,   &Drive1,
-             &Dir1,       &File1,       &okexternok, &okexternabbruch}) {
+             &textanzahl, &Option1[0],  &Option1[1],     &Option1[3], &Option1[2], &haltbei,
+             &okstart,    &okabbrechen, &okdruck,        &okcopy,     &okextern,   &okende,
+             &okinfo,     &okresetl,    &Command1,       &tabelle1,   &Drive1,     &Dir1,
+             &File1,      &okexternok,  &okexternabbruch}) {
         c->tabIndex = tab++;
     }
 
@@ -195,6 +197,14 @@ Form1::Form1() {
         &Option1[3],  &haltbei,  &Label17,  &Lrotat,     &Label2,     &lzahl,          &okstart,
         &okabbrechen, &okdruck,  &okcopy,   &okextern,   &okende,     &infotext,       &Frame1,
         &Drive1,      &Label10,  &Dir1,     &File1,      &okexternok, &okexternabbruch};
+}
+
+Form1::~Form1() {
+    if (onDestroy) {
+        // Taken out first: the hook may clear the member it ran from.
+        const std::function<void()> hook = std::move(onDestroy);
+        hook();
+    }
 }
 
 Control* Form1::find(std::string_view name) const {

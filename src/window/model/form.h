@@ -2,6 +2,7 @@
 // Form1: the one window of the program, every control by its name with its
 // design-time values, plus the program state that belongs to the window.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,7 @@ inline constexpr const char* kWindowCaption =
 class Form1 {
   public:
     Form1();
+    ~Form1();
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
@@ -99,6 +101,10 @@ class Form1 {
     // The control lies under a shown frame drawn after it (the right column under
     // the open import panel): the user can neither see nor reach it.
     bool covered(const Control& control) const;
+
+    // Runs once as the form goes, while its controls still exist: whatever draws
+    // the form lets go of it here, whichever of the two goes first.
+    std::function<void()> onDestroy;
 
   private:
     std::vector<Control*> controls_;

@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "window/marks.h"
+#include "window/qt/qt_convert.h"
+
 namespace lurnatik {
 namespace {
 
@@ -72,6 +75,43 @@ QString accessibleName(std::string_view controlName) {
         }
     }
     return {};
+}
+
+}  // namespace lurnatik
+
+namespace lurnatik {
+
+QString GridAnnouncer::cellName(const Grid& grid, int row, int column) const {
+    const Cell& cell = grid.cell(row, column);
+    QString name = number + QLatin1Char(' ') + QString::number(row);
+    if (column < grid.fixedCols()) {
+        // The number itself: its mark is only a colour on the screen.
+        if (cell.background == kMarkingColour) {
+            name += QStringLiteral(", markiert");
+        }
+        return name;
+    }
+    name += QStringLiteral(", ") + columns.value(column) + QStringLiteral(": ");
+    if (cell.text.empty()) {
+        return name + QStringLiteral("leer");
+    }
+    if (cell.text == " ") {
+        return name + QStringLiteral("wartet");
+    }
+    return name + toQString(cell.text);
+}
+
+GridAnnouncer gridAnnouncer(const Form1& form, const Grid& grid) {
+    // The labels over tabelle1 name its columns; tabelle2 has one of its own.
+    GridAnnouncer announcer{{}, toQString(form.Label6.caption)};
+    if (&grid == &form.tabelle1) {
+        for (const Label* header : {&form.Label6, &form.Label7, &form.Label8, &form.Label9}) {
+            announcer.columns.append(toQString(header->caption));
+        }
+    } else {
+        announcer.columns.append(QStringLiteral("Erstes Erscheinen"));
+    }
+    return announcer;
 }
 
 }  // namespace lurnatik

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "window/qt/accessible_names.h"
 #include "window/qt/control_bindings.h"
 #include "window/qt/grid_binding.h"
 #include "window/qt/list_bindings.h"
@@ -44,7 +45,8 @@ std::unique_ptr<WidgetBinding> makeBinding(Form1& form, Control& control, QWidge
         case Kind::FileList:
             return std::make_unique<FileBinding>(static_cast<FileList&>(control), parent, dispatch);
         case Kind::Grid:
-            return std::make_unique<GridBinding>(static_cast<Grid&>(control), parent, dispatch);
+            return std::make_unique<GridBinding>(static_cast<Grid&>(control), parent, dispatch,
+                                                 gridAnnouncer(form, static_cast<Grid&>(control)));
         case Kind::RichText:
             return std::make_unique<RichTextBinding>(static_cast<RichTextBox&>(control), parent);
         case Kind::Shape:

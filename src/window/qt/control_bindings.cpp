@@ -1,9 +1,11 @@
 #include "window/qt/control_bindings.h"
 
-#include <QFontInfo>
-#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QPainter>
 #include <algorithm>
 
+#include "window/qt/caption_fit.h"
+#include "window/qt/frame_drawing.h"
 #include "window/qt/qt_convert.h"
 
 namespace lurnatik {
@@ -13,27 +15,93 @@ constexpr WidgetBinding::Roles kOnWindow{QPalette::Window, QPalette::WindowText,
 constexpr WidgetBinding::Roles kButton{QPalette::Button, QPalette::ButtonText, false};
 constexpr WidgetBinding::Roles kEditor{QPalette::Base, QPalette::Text, false};
 
+constexpr int kBorderWidth = 1;
+constexpr int kTextIndent = 2;     // between a left-aligned caption and its border
+constexpr int kCaptionIndent = 6;  // from the import panel's left edge to its caption
+
 Qt::Alignment horizontal(Align align) {
     return align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
 }
 
+// A value label draws its single-line border itself, sunken and inside its
+// rectangle, so that no scale factor drops an edge.
+class BorderedLabel : public QLabel {
+  public:
+    BorderedLabel(QWidget* parent, bool border) : QLabel(parent), border_(border) {}
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (border_) {
+            QPainter painter(this);
+            lurnatik::drawFrame(painter, QRectF(rect()), toQColor(kBorderShadow),
+                                toQColor(kBorderLight), kBorderWidth);
+        }
+    }
+
+  private:
+    bool border_;
+};
+
+// The import panel: an etched frame whose top line runs through the middle of the
+// caption, drawn inside the panel's rectangle like every frame of the window.
+class PanelFrame : public QGroupBox {
+  public:
+    using QGroupBox::QGroupBox;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        const QRectF box(0, metrics.height() / 2, width(), height() - metrics.height() / 2);
+        const QColor light = toQColor(kBorderLight);
+        const QColor shadow = toQColor(kBorderShadow);
+        lurnatik::drawFrame(painter, box.adjusted(kBorderWidth, kBorderWidth, 0, 0), light, light);
+        lurnatik::drawFrame(painter, box.adjusted(0, 0, -kBorderWidth, -kBorderWidth), shadow,
+                            shadow);
+        const QRect caption(kCaptionIndent, 0, metrics.horizontalAdvance(title()) + 2 * kTextIndent,
+                            metrics.height());
+        painter.fillRect(caption, palette().color(backgroundRole()));
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(caption, Qt::AlignCenter, title());
+    }
+};
+
+// Return and Enter press a button as Space does.
+template <class Base>
+class KeyboardButton : public Base {
+  public:
+    using Base::Base;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && event->modifiers() == Qt::NoModifier) {
+            if (!event->isAutoRepeat()) {
+                this->click();
+            }
+            event->accept();
+            return;
+        }
+        Base::keyPressEvent(event);
+    }
+};
+
 }  // namespace
 
 LabelBinding::LabelBinding(const Label& label, QWidget* parent)
-    : WidgetBinding(label, new QLabel(parent), kOnWindow),
+    : WidgetBinding(label, new BorderedLabel(parent, label.border), kOnWindow),
       model_(label),
       label_(static_cast<QLabel*>(widget())) {
     label_->setTextFormat(Qt::PlainText);
-    // Labels draw their text from the top and wrap it at their width.
+    // Labels draw their text from the top; fitting breaks its lines.
     label_->setAlignment(horizontal(label.alignment) | Qt::AlignTop);
-    label_->setWordWrap(true);
+    label_->setWordWrap(false);
     if (label.border) {
-        label_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label_->setLineWidth(1);
-        label_->setIndent(2);
+        const int left = label.alignment == Align::Left ? kTextIndent : 0;
+        label_->setContentsMargins(kBorderWidth + left, kBorderWidth, kBorderWidth, kBorderWidth);
     }
     font_ = label_->font();
-    pixels_ = QFontInfo(font_).pixelSize();
 }
 
 void LabelBinding::sync() {
@@ -41,43 +109,32 @@ void LabelBinding::sync() {
     syncCaption();
 }
 
+// Only the part of the caption that the label can show is read, so a caption of
+// any length costs the same.
 void LabelBinding::syncCaption() {
-    if (model_.caption != caption_) {
-        caption_ = model_.caption;
-        const QString text = captionText(caption_);
-        fitFont(text);
-        label_->setText(text);
+    const QSize box = label_->contentsRect().size();
+    if (box != box_) {
+        box_ = box;
+        shownBytes_ = shownBytes(font_, box);
+        fitted_ = false;
     }
-}
-
-// The replacement face runs a little wider than the one the captions were written
-// for; a line that would not fit is drawn a pixel or two smaller rather than broken
-// in the middle.
-void LabelBinding::fitFont(const QString& text) {
-    constexpr int kMostShrink = 2;
-    const int width =
-        label_->contentsRect().width() - std::max(label_->indent(), 0) - 2 * label_->margin();
-    QFont font = font_;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int shrink = 0; shrink <= kMostShrink && pixels_ - shrink > 0; ++shrink) {
-        if (shrink > 0) {
-            font.setPixelSize(pixels_ - shrink);
-        }
-        const QFontMetrics metrics(font);
-        const bool fits = std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
-            return metrics.horizontalAdvance(line) <= width;
-        });
-        if (fits) {
-            break;
-        }
+    const std::string_view shown = shownPart(model_.caption, shownBytes_);
+    const bool more = shown.size() < model_.caption.size();
+    if (fitted_ && shown == caption_ && more == more_) {
+        return;
     }
-    if (label_->font() != font) {
-        label_->setFont(font);
+    fitted_ = true;
+    caption_.assign(shown);
+    more_ = more;
+    const FittedCaption fitted = fitCaption(captionText(shown), more, font_, box);
+    if (label_->font() != fitted.font) {
+        label_->setFont(fitted.font);
     }
+    label_->setText(fitted.text);
 }
 
 ButtonBinding::ButtonBinding(Button& button, QWidget* parent, EventDispatch& dispatch)
-    : WidgetBinding(button, new QPushButton(parent), kButton),
+    : WidgetBinding(button, new KeyboardButton<QPushButton>(parent), kButton),
       model_(button),
       button_(static_cast<QPushButton*>(widget())) {
     button_->setAutoDefault(false);
@@ -124,7 +181,7 @@ void TextBoxBinding::sync() {
 
 OptionBinding::OptionBinding(OptionArray& array, int index, QWidget* parent, QButtonGroup& group,
                              EventDispatch& dispatch)
-    : WidgetBinding(array[index], new QRadioButton(parent), kOnWindow),
+    : WidgetBinding(array[index], new KeyboardButton<QRadioButton>(parent), kOnWindow),
       array_(array),
       index_(index),
       radio_(static_cast<QRadioButton*>(widget())) {
@@ -152,7 +209,7 @@ void OptionBinding::sync() {
 }
 
 FrameBinding::FrameBinding(const Frame& frame, QWidget* parent)
-    : WidgetBinding(frame, new QGroupBox(parent), kOnWindow),
+    : WidgetBinding(frame, new PanelFrame(parent), kOnWindow),
       model_(frame),
       box_(static_cast<QGroupBox*>(widget())) {}
 

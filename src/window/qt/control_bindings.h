@@ -9,12 +9,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextBrowser>
+#include <cstddef>
+#include <string>
 
 #include "window/model/controls.h"
 #include "window/qt/event_dispatch.h"
 #include "window/qt/widget_binding.h"
 
 namespace lurnatik {
+
+// The sunken single-line border of the value labels.
+inline constexpr Colour kBorderShadow = rgb(128, 128, 128);
+inline constexpr Colour kBorderLight = colours::white;
 
 class LabelBinding : public WidgetBinding {
   public:
@@ -25,13 +31,14 @@ class LabelBinding : public WidgetBinding {
     void syncCaption();
 
   private:
-    void fitFont(const QString& text);
-
     const Label& model_;
     QLabel* label_;
     QFont font_;  // the size the window asks for
-    int pixels_ = 0;
-    std::string caption_;
+    QSize box_;   // where the caption goes
+    std::size_t shownBytes_ = 0;
+    std::string caption_;  // as much of it as the label can show
+    bool more_ = false;    // the caption goes on beyond caption_
+    bool fitted_ = false;
 };
 
 class ButtonBinding : public WidgetBinding {

@@ -15,11 +15,13 @@ class GridBinding : public WidgetBinding {
     // Rows are this many pixels high: 37 of them fill the grids' 410 pixels.
     static constexpr int kRowHeight = 11;
 
-    GridBinding(Grid& grid, QWidget* parent, EventDispatch& dispatch);
+    GridBinding(Grid& grid, QWidget* parent, EventDispatch& dispatch, GridAnnouncer announcer);
     GridView* view() const { return view_; }
     void sync() override;
 
   private:
+    void applyGridColours();
+
     Grid& grid_;
     GridView* view_;
     GridTableModel* model_;

@@ -24,22 +24,29 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             return toQString(grid_.cell(index.row(), index.column()).text);
-        case Qt::BackgroundRole: {
-            const Colour own = grid_.cell(index.row(), index.column()).background;
-            if (own != colours::none) {
-                return toQColor(own);
-            }
-            return index.column() < grid_.fixedCols() ? fixedColour_ : cellColour_;
-        }
+        case Qt::BackgroundRole:
+            return cellColours(index).background;
         case Qt::ForegroundRole:
-            return textColour_;
+            return cellColours(index).text;
         case Qt::TextAlignmentRole:
             return static_cast<int>(alignment(grid_.colAlignment(index.column())));
+        case Qt::AccessibleTextRole:
+            return announcer_.cellName(grid_, index.row(), index.column());
         case Qt::ToolTipRole:
             return grid_.tooltip.empty() ? QVariant() : QVariant(toQString(grid_.tooltip));
         default:
             return {};
     }
+}
+
+QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
+        return {};
+    }
+    if (orientation == Qt::Vertical) {
+        return QString::number(section);
+    }
+    return announcer_.columns.value(section);
 }
 
 void GridTableModel::refresh() {
@@ -60,10 +67,21 @@ Qt::Alignment GridTableModel::alignment(int code) {
     return kHorizontal[code / 3] | kVertical[code % 3];
 }
 
+GridTableModel::CellColours GridTableModel::coloursOf(Colour background) const {
+    return {toQColor(background), textColourOn(background, grid_.foreground)};
+}
+
+GridTableModel::CellColours GridTableModel::cellColours(const QModelIndex& index) const {
+    const Colour own = grid_.cell(index.row(), index.column()).background;
+    if (own != colours::none) {
+        return coloursOf(own);
+    }
+    return index.column() < grid_.fixedCols() ? fixed_ : cells_;
+}
+
 void GridTableModel::readColours() {
-    cellColour_ = toQColor(grid_.cellColour);
-    fixedColour_ = toQColor(grid_.fixedColour);
-    textColour_ = toQColor(grid_.foreground);
+    cells_ = coloursOf(grid_.cellColour);
+    fixed_ = coloursOf(grid_.fixedColour);
 }
 
 }  // namespace lurnatik

@@ -4,6 +4,7 @@
 #include <QColor>
 
 #include "window/model/grid.h"
+#include "window/qt/accessible_names.h"
 
 namespace lurnatik {
 
@@ -16,6 +17,10 @@ class GridTableModel : public QAbstractTableModel {
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // Columns by their caption, rows by their number: what a screen reader reads.
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    void setAnnouncer(GridAnnouncer announcer) { announcer_ = std::move(announcer); }
 
     // The grid changed: every cell may show something else now.
     void refresh();
@@ -24,12 +29,18 @@ class GridTableModel : public QAbstractTableModel {
     static Qt::Alignment alignment(int code);
 
   private:
+    struct CellColours {
+        QColor background;
+        QColor text;
+    };
+    CellColours coloursOf(Colour background) const;
+    CellColours cellColours(const QModelIndex& index) const;
     void readColours();
 
     const Grid& grid_;
-    QColor cellColour_;
-    QColor fixedColour_;
-    QColor textColour_;
+    GridAnnouncer announcer_;
+    CellColours cells_;  // cells without a colour of their own
+    CellColours fixed_;  // the same in the fixed columns
 };
 
 }  // namespace lurnatik

@@ -1,9 +1,13 @@
 #include "window/qt/grid_view.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+
+#include "window/qt/caption_fit.h"
 
 namespace lurnatik {
 
@@ -72,6 +76,36 @@ void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void GridView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Up || key == Qt::Key_Down) && onRowKey) {
+        onRowKey(key == Qt::Key_Up ? -1 : 1);
+    } else if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+               !event->isAutoRepeat() && onToggleKey) {
+        onToggleKey();
+    } else {
+        // Tab and the rest are the window's.
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    const QWidget* widget = option->widget;
+    const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+    // The style leaves this much room on each side of a cell's text.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    const QSize box(option->rect.width() - 2 * margin, option->rect.height());
+    if (box.isEmpty() || option->text.isEmpty()) {
+        return;
+    }
+    const FittedCaption fitted = fitCaption(option->text, false, option->font, box);
+    option->font = fitted.font;
+    option->text = fitted.text;
+}
+
 void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {
     // The cell less its grid lines at the right and bottom.
@@ -86,7 +120,8 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     painter->drawLine(r.bottomLeft(), r.bottomRight());
     const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
     if (view != nullptr && view->currentIndex() == index) {
-        painter->setPen(QPen(option.palette.color(QPalette::Text), 1, Qt::DotLine));
+        // In the cell's own text colour, which stands out from its background.
+        painter->setPen(QPen(index.data(Qt::ForegroundRole).value<QColor>(), 1, Qt::DotLine));
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(cell.rect.adjusted(0, 0, -1, -1));
     }

@@ -16,14 +16,19 @@ class CellDelegate : public QStyledItemDelegate {
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
+  protected:
+    // A text too wide for its cell is drawn smaller, as a caption in its label.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+
   private:
     QColor gridColour_{Qt::lightGray};
 };
 
 // A table view drawn like the window's grids: no headers, no scroll bars, rows of
 // a fixed height, the current cell marked by a thin frame that leaves its colour
-// visible. Neither the mouse nor the keys move the current cell; a release reports
-// the row under the pointer, and the model decides.
+// visible. Neither the mouse nor the keys move the current cell themselves: a
+// release reports the row under the pointer, the keys what they ask for, and the
+// model decides.
 class GridView : public QTableView {
   public:
     GridView(int rowHeight, QWidget* parent);
@@ -33,6 +38,10 @@ class GridView : public QTableView {
     // Called with the row under the pointer when the left button is released
     // (the row where a drag ended).
     std::function<void(int row)> onRelease;
+    // Called with -1 or +1 for the arrow keys Up and Down.
+    std::function<void(int step)> onRowKey;
+    // Called for Space, Return and Enter.
+    std::function<void()> onToggleKey;
 
     // The row at a y position of the viewport, clamped into the grid.
     int rowAtClamped(int y) const;
@@ -42,6 +51,7 @@ class GridView : public QTableView {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     CellDelegate* delegate_;

@@ -4,13 +4,21 @@
 
 namespace lurnatik {
 
-LakutRepainter::LakutRepainter(LabelBinding& lakut) : lakut_(lakut) {
+LakutRepainter::LakutRepainter(LabelBinding& lakut, std::function<void()> syncWindow)
+    : lakut_(lakut), syncWindow_(std::move(syncWindow)) {
     clock_.start();
 }
 
 void LakutRepainter::request() {
     // A request from inside the events let through below waits for the next one.
-    if (inside_ || ++calls_ < kCheckEvery) {
+    if (inside_) {
+        return;
+    }
+    if (!windowShown_) {
+        showWindow();
+        return;
+    }
+    if (++calls_ < kCheckEvery) {
         return;
     }
     calls_ = 0;
@@ -28,6 +36,18 @@ void LakutRepainter::request() {
         ++keepAlives_;
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
+    inside_ = false;
+}
+
+void LakutRepainter::showWindow() {
+    inside_ = true;
+    windowShown_ = true;
+    syncWindow_();
+    // A repaint of one widget paints every region of the window waiting for it:
+    // here all that the sync changed.
+    lakut_.label()->repaint();
+    lastPaint_ = clock_.nsecsElapsed();
+    ++paints_;
     inside_ = false;
 }
 

@@ -1,15 +1,19 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <functional>
 
 #include "window/qt/control_bindings.h"
 
 namespace lurnatik {
 
-// The forced repaint of the throw counter during a run. A run asks for it after
-// every throw, far more often than a screen can show; so it paints at most once a
-// frame, reads the clock only every few requests, and now and then lets the window
-// handle its paint and system events (never user input) so the desktop does not
+// The forced repaint of the throw counter during a run. The first request of an
+// event brings the whole window up to date and paints it, so the set-up of a click
+// (its caption, status text and enabled states) shows before the run goes on.
+// After that a run asks after every throw, far more often than a screen can show;
+// so it paints lakut alone at most once a frame, reads the clock only every few
+// requests, and now and then lets the window handle its paint and system events
+// (never user input), so that it repaints when uncovered and the desktop does not
 // take it for hung.
 class LakutRepainter {
   public:
@@ -17,16 +21,22 @@ class LakutRepainter {
     static constexpr qint64 kFrameNs = 16'000'000;
     static constexpr qint64 kKeepAliveNs = 50'000'000;
 
-    explicit LakutRepainter(LabelBinding& lakut);
+    LakutRepainter(LabelBinding& lakut, std::function<void()> syncWindow);
 
     void request();
+    // The event has ended and the window shows the model again.
+    void eventEnded() { windowShown_ = false; }
 
     // How often it painted and let events through; for tests and benchmarks.
     unsigned long paints() const { return paints_; }
     unsigned long keepAlives() const { return keepAlives_; }
 
   private:
+    void showWindow();
+
     LabelBinding& lakut_;
+    std::function<void()> syncWindow_;
+    bool windowShown_ = false;
     QElapsedTimer clock_;
     qint64 lastPaint_ = 0;
     qint64 lastKeepAlive_ = 0;

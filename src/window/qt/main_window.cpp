@@ -13,15 +13,32 @@
 namespace lurnatik {
 
 MainWindow::MainWindow()
-    : dispatch_([this] { syncFromModel(); }), options_(new QButtonGroup(this)) {
+    : dispatch_([this] {
+          syncFromModel();
+          if (repainter_ != nullptr) {
+              repainter_->eventEnded();
+          }
+      }),
+      options_(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("Form1"));
     options_->setExclusive(true);
 }
 
 MainWindow::~MainWindow() {
-    if (form_ != nullptr) {
-        form_->lakut.repaintRequest = nullptr;
+    unbind();
+}
+
+void MainWindow::unbind() {
+    if (form_ == nullptr) {
+        return;
     }
+    form_->lakut.repaintRequest = nullptr;
+    form_->onDestroy = nullptr;
+    form_ = nullptr;
+    dispatch_.discardWaiting();
+    repainter_.reset();
+    // Each binding takes its widget with it.
+    bindings_.clear();
 }
 
 void MainWindow::bind(Form1& form) {
@@ -58,7 +75,8 @@ void MainWindow::bind(Form1& form) {
             panels_.push_back({control, binding->widget(), control->shown(), nullptr});
         }
         if (control == &form.lakut) {
-            repainter_ = std::make_unique<LakutRepainter>(static_cast<LabelBinding&>(*binding));
+            repainter_ = std::make_unique<LakutRepainter>(static_cast<LabelBinding&>(*binding),
+                                                          [this] { syncFromModel(); });
         }
         bindings_.push_back(std::move(binding));
     }
@@ -82,6 +100,7 @@ void MainWindow::bind(Form1& form) {
     if (repainter_ != nullptr) {
         form.lakut.repaintRequest = [this](const Label&) { repainter_->request(); };
     }
+    form.onDestroy = [this] { unbind(); };
     syncFromModel();
     if (!tabStops_.empty()) {
         tabStops_.front()->setFocus();

@@ -27,6 +27,9 @@ class MainWindow : public QWidget {
     // Builds the widgets from the form and attaches the forced repaint of lakut.
     // Once, before the window is first shown.
     void bind(Form1& form);
+    // Lets go of the form: its widgets and hooks go, and nothing reaches it any
+    // more. The window does so by itself when the form goes first.
+    void unbind();
 
     // Brings every widget up to date from the model.
     void syncFromModel();

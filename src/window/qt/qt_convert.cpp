@@ -42,6 +42,38 @@ QColor toQColor(Colour colour) {
                   static_cast<int>((colour >> 16) & 0xFF));
 }
 
+namespace {
+
+// The desktop's text colour that belongs to a desktop background.
+QPalette::ColorRole textRoleOn(Colour background) {
+    switch (background) {
+        case colours::infoBackground:
+            return QPalette::ToolTipText;
+        case colours::window:
+            return QPalette::Text;
+        case colours::buttonFace:
+            return QPalette::ButtonText;
+        default:
+            return QPalette::WindowText;
+    }
+}
+
+}  // namespace
+
+QColor textColourOn(Colour background, Colour foreground) {
+    if (isDesktopColour(background)) {
+        return QGuiApplication::palette().color(QPalette::Active, textRoleOn(background));
+    }
+    return toQColor(isDesktopColour(foreground) ? kDarkText : foreground);
+}
+
+QColor greyedTextOn(Colour background) {
+    if (isDesktopColour(background)) {
+        return QGuiApplication::palette().color(QPalette::Disabled, textRoleOn(background));
+    }
+    return toQColor(kGreyedText);
+}
+
 QFont toQFont(const Font& font, int maxPixelHeight) {
     const bool fixedPitch = font.face == "Terminal";
     QFont result(fixedPitch ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("DejaVu Sans"));
@@ -67,8 +99,8 @@ QString toQString(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QString captionText(const std::string& caption) {
-    QString text = QString::fromStdString(caption);
+QString captionText(std::string_view caption) {
+    QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
 }

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <string>
+#include <string_view>
 
 #include "window/model/controls.h"
 
@@ -18,6 +19,18 @@ QRect toPixels(const Twips& twips);
 // An RGB value, or the desktop colour a value with the high bit names.
 QColor toQColor(Colour colour);
 
+// Text on a background the design fixes is dark whatever the desktop's scheme,
+// and greyed, when its control is disabled, in a grey that stays visible on it.
+inline constexpr Colour kDarkText = colours::black;
+inline constexpr Colour kGreyedText = rgb(128, 128, 128);
+
+// The colour of text drawn on `background`. On a fixed background: the design's
+// text colour where it names one, else dark text. On a desktop colour: the
+// desktop's text colour for that background, so a dark scheme keeps its contrast.
+QColor textColourOn(Colour background, Colour foreground);
+// The same for a disabled control.
+QColor greyedTextOn(Colour background);
+
 // The faces the window names are not installed here: "MS Sans Serif" becomes the
 // nearest sans face (DejaVu Sans, semi-condensed) at the same size and weight; "Terminal" a
 // fixed-pitch face no taller than `maxPixelHeight` (0: no limit), so rows and boxes drawn for a
@@ -26,6 +39,6 @@ QFont toQFont(const Font& font, int maxPixelHeight = 0);
 
 QString toQString(const std::string& text);
 // A caption's lines are separated by a carriage return; Qt breaks at line feeds.
-QString captionText(const std::string& caption);
+QString captionText(std::string_view caption);
 
 }  // namespace lurnatik

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "window/qt/frame_drawing.h"
 #include "window/qt/qt_convert.h"
 
 namespace lurnatik {
@@ -24,12 +25,13 @@ void OutlineWidget::setColour(const QColor& colour) {
 
 void OutlineWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(QPen(colour_, 1));
-    if (!line_) {
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    } else {
+    if (line_ && line_->dx() != 0 && line_->dy() != 0) {
+        painter.setPen(QPen(colour_, 1));
         painter.drawLine(*line_);
+        return;
     }
+    // A level or upright line fills its box, one pixel thick.
+    drawFrame(painter, QRectF(rect()), colour_, colour_);
 }
 
 ShapeBinding::ShapeBinding(const Shape& shape, QWidget* parent)

@@ -18,6 +18,14 @@ WidgetBinding::WidgetBinding(const Control& control, QWidget* widget, Roles role
     widget->setForegroundRole(roles.foreground);
 }
 
+WidgetBinding::~WidgetBinding() {
+    if (widget_ != nullptr) {
+        // Nothing the widget reports while it is taken down reaches the model.
+        widget_->blockSignals(true);
+        delete widget_.data();
+    }
+}
+
 void WidgetBinding::sync() {
     if (widget_ == nullptr) {
         return;
@@ -44,10 +52,10 @@ void WidgetBinding::applyColours() {
     foreground_ = control_.foreground;
     QPalette palette = widget_->palette();
     palette.setColor(roles_.background, toQColor(background_));
-    // A disabled control keeps the greyed text of the desktop.
-    const QColor fore = toQColor(foreground_);
-    palette.setColor(QPalette::Active, roles_.foreground, fore);
-    palette.setColor(QPalette::Inactive, roles_.foreground, fore);
+    const QColor text = textColourOn(background_, foreground_);
+    palette.setColor(QPalette::Active, roles_.foreground, text);
+    palette.setColor(QPalette::Inactive, roles_.foreground, text);
+    palette.setColor(QPalette::Disabled, roles_.foreground, greyedTextOn(background_));
     widget_->setPalette(palette);
 }
 

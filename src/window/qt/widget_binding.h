@@ -24,7 +24,9 @@ class WidgetBinding {
     WidgetBinding(const Control& control, QWidget* widget, Roles roles);
     WidgetBinding(const WidgetBinding&) = delete;
     WidgetBinding& operator=(const WidgetBinding&) = delete;
-    virtual ~WidgetBinding() = default;
+    // The widget goes with its binding: no widget is left to draw a control that
+    // may be gone.
+    virtual ~WidgetBinding();
 
     const Control& control() const { return control_; }
     QWidget* widget() const { return widget_; }
