@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/steady_clock.h"
+#include "qt_application.h"
 #include "support/fake_platform.h"
 #include "window/program.h"
 #include "window/qt/main_window.h"
@@ -17,17 +18,6 @@ namespace lurnatik {
 namespace {
 
 constexpr int kThrows = 1000000;
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "lurnatik_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static QApplication app(argc, argv);
-    return app;
-}
 
 // The scripted platform with a real clock, so the generator is reseeded as in
 // the program.

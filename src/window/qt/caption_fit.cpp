@@ -83,7 +83,8 @@ FittedCaption cutToFit(const QString& text, bool more, const QFont& font, QSize 
     const QFont smallest = withPixelSize(font, kMinimumFontPixels);
     Rows rows = layOut(text, smallest, box, QTextOption::WrapAtWordBoundaryOrAnywhere);
     if (!rows.rows.isEmpty() && (more || !rows.complete)) {
-        QString rest = text.mid(rows.lastStart);
+        // No more than a row can hold goes into the last one.
+        QString rest = text.mid(rows.lastStart, kNarrowestCharsPerPixel * box.width() + 1);
         rest.replace(QLatin1Char('\n'), QLatin1Char(' '));
         if (more) {
             rest.append(kEllipsis);
