@@ -311,6 +311,13 @@ TEST_F(LookTest, CaptionsOfAnyLengthAreCutAtTheSmallestSize) {
     }
 }
 
+// Qt hands a header cell over to the caller; the cache takes it and lets it go.
+QString nameOfHeader(QAccessibleInterface* header) {
+    const QString name = header->text(QAccessible::Name);
+    QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(header));
+    return name;
+}
+
 TEST_F(LookTest, ScreenReadersHearEachCellByItsNumberAndColumn) {
     clickRow(7);
     form.tabelle1.setRow(0);
@@ -332,13 +339,11 @@ TEST_F(LookTest, ScreenReadersHearEachCellByItsNumberAndColumn) {
         ASSERT_NE(table, nullptr);
         QAccessibleInterface* cell = table->cellAt(c.row, c.col);
         EXPECT_EQ(cell->text(QAccessible::Name).toStdString(), c.name);
-        const auto* place = cell->tableCellInterface();
-        EXPECT_EQ(place->rowHeaderCells().value(0)->text(QAccessible::Name),
+        EXPECT_EQ(nameOfHeader(cell->tableCellInterface()->rowHeaderCells().value(0)),
                   QString::number(c.row));
     }
     auto* t1 = QAccessible::queryAccessibleInterface(widget("tabelle1"))->tableInterface();
-    EXPECT_EQ(t1->cellAt(3, 2)->tableCellInterface()->columnHeaderCells().value(0)->text(
-                  QAccessible::Name),
+    EXPECT_EQ(nameOfHeader(t1->cellAt(3, 2)->tableCellInterface()->columnHeaderCells().value(0)),
               "2fach");
 }
 
