@@ -14,6 +14,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(lurnatik::programIcon());
     lurnatik::installGermanTranslations(app);
 
+    // The window comes first, as the dialogs and the printer need it; so the
+    // program goes first at the end, and its form tells the window to let go of it.
     lurnatik::MainWindow window;
     lurnatik::QtPrinter printer(&window);
     lurnatik::QtPlatform platform(&window, printer);
