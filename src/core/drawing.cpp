@@ -43,7 +43,7 @@ std::optional<std::int16_t> drawThrow(Form1& form, Clock& clock) {
     if (index < 0 || index >= static_cast<double>(s.permanenz.size())) {
         return std::nullopt;
     }
-    const std::optional<double>& entry = s.permanenz[static_cast<std::size_t>(index)];
+    const PermanenzEntry entry = s.permanenz[static_cast<std::size_t>(index)];
     return wheelNumber(entry.value_or(0.0));
 }
 

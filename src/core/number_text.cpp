@@ -53,7 +53,7 @@ double readPrefixed(Cursor& in, int base) {
     for (int d; (d = digitValue(in.peek(), base)) >= 0; in.advance()) {
         value = value * base + d;
     }
-    return std::isfinite(value) ? value : 0;
+    return value;  // an infinity when the digits overflow a double
 }
 
 // The common case: a short text of digits only, as the counters hold.
@@ -72,9 +72,45 @@ bool readPlainDigits(std::string_view text, double& value) {
     return true;
 }
 
+// Whether a decimal number that a double cannot hold is too large rather than too
+// small: the sign of its decimal exponent, counted from its first significant
+// digit. Such numbers lie hundreds of powers of ten away from 1, so a saturated
+// exponent is still exact enough.
+bool exceedsDouble(std::string_view number) {
+    long long magnitude = 0;
+    std::size_t i = number.front() == '-' ? 1 : 0;
+    while (i < number.size() && number[i] == '0') {
+        ++i;
+    }
+    for (; i < number.size() && isDigit(number[i]); ++i) {
+        ++magnitude;
+    }
+    if (magnitude == 0 && i < number.size() && number[i] == '.') {
+        for (++i; i < number.size() && number[i] == '0'; ++i) {
+            --magnitude;
+        }
+    }
+    const std::size_t e = number.find('e');
+    if (e != std::string_view::npos) {
+        long long exponent = 0;
+        for (std::size_t k = e + 1; k < number.size(); ++k) {
+            if (isDigit(number[k]) && exponent < 1'000'000'000) {
+                exponent = exponent * 10 + (number[k] - '0');
+            }
+        }
+        magnitude += number.find('-', e) != std::string_view::npos ? -exponent : exponent;
+    }
+    return magnitude > 0;
+}
+
 }  // namespace
 
 double readNumber(std::string_view text) {
+    const double value = readNumberKeepingOverflow(text);
+    return std::isfinite(value) ? value : 0;
+}
+
+double readNumberKeepingOverflow(std::string_view text) {
     double value = 0;
     if (readPlainDigits(text, value)) {
         return value;
@@ -145,8 +181,15 @@ double readNumber(std::string_view text) {
     const char* first = number.data();
     const char* last = first + number.size();
     const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last || !std::isfinite(value)) {
-        // Out of range: too large (1e999) is no number; too small is as good as 0.
+    if (error == std::errc::result_out_of_range) {
+        // Too large (1e999) becomes an infinity of its sign; too small is as good
+        // as 0.
+        if (!exceedsDouble(number)) {
+            return 0;
+        }
+        return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
+    }
+    if (error != std::errc() || end != last) {
         return 0;
     }
     return value == 0 ? 0.0 : value;

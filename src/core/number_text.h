@@ -14,6 +14,10 @@ namespace lurnatik {
 // number. No number, and a number too large for a double, read as 0.
 double readNumber(std::string_view text);
 
+// The same reading, except that a number too large for a double gives an infinity
+// of its sign. A recorded spin so written lies outside the wheel; it is not 0.
+double readNumberKeepingOverflow(std::string_view text);
+
 // The shortest decimal writing: "12", "300", "3.5", never "-0".
 std::string writeNumber(double value);
 std::string writeNumber(std::int16_t value);

@@ -4,9 +4,10 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "core/permanenz_entry.h"
 
 namespace lurnatik {
 
@@ -17,7 +18,7 @@ struct State {
     std::array<std::int16_t, 38> farbe{};
     // The recorded spins after an import, spin k at index k; an entry is empty or
     // a double. Empty before the first import.
-    std::vector<std::optional<double>> permanenz;
+    std::vector<PermanenzEntry> permanenz;
 
     std::int16_t importmodus = 0;  // 0: random generator, 1: permanenz
     double sollwuerfe = 0;

@@ -13,8 +13,6 @@ namespace {
 // file holds read as 0.
 constexpr std::size_t kEmptyTail = 20;
 
-static_assert(sizeof(std::optional<double>) <= 16, "permanenz must stay at 16 bytes an entry");
-
 enum class DataItem { Spin, Separator, End };
 
 // Both passes classify through this one function, so they agree on every item.
@@ -43,7 +41,7 @@ std::size_t countSpins(ItemReader reader) {
     return count;
 }
 
-void fillSpins(ItemReader reader, std::vector<std::optional<double>>& spins, std::size_t count) {
+void fillSpins(ItemReader reader, std::vector<PermanenzEntry>& spins, std::size_t count) {
     std::size_t k = 0;
     std::string_view item;
     while (k < count && reader.next(item)) {
@@ -52,7 +50,7 @@ void fillSpins(ItemReader reader, std::vector<std::optional<double>>& spins, std
             break;
         }
         if (kind == DataItem::Spin) {
-            spins[++k] = readNumber(item);
+            spins[++k] = readNumberKeepingOverflow(item);
         }
     }
 }
@@ -116,12 +114,12 @@ void readPermanence(Form1& form, Platform& platform) {
     }
     std::optional<Permanence> p;
     try {
-        const std::optional<std::string> bytes =
+        std::optional<std::string> bytes =
             platform.files.readFile(pathInDirectory(form.Dir1.path(), name));
         if (!bytes || bytes->empty()) {
             return;
         }
-        p = parsePermanence(*bytes);
+        p = parsePermanence(decodedFileText(std::move(*bytes)));
     } catch (const std::bad_alloc&) {
         return;  // a file too large to hold is treated as one that cannot be read
     }

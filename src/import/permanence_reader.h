@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/permanenz_entry.h"
 #include "platform/platform.h"
 #include "window/model/form.h"
 
@@ -17,7 +18,7 @@ struct Permanence {
     std::string description;  // the three header items, UTF-8, joined by '\r'
     std::size_t spinCount = 0;
     // Indices 0 to spinCount + 20; spin k at index k, the others empty.
-    std::vector<std::optional<double>> spins;
+    std::vector<PermanenzEntry> spins;
 };
 
 // nullopt for a file that is no permanence: its first item does not begin with

@@ -19,11 +19,53 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
     }
+}
+
+constexpr std::uint32_t kReplacement = 0xFFFD;
+constexpr char kDosEndOfFile = '\x1A';
+
+bool isHighSurrogate(std::uint32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool isLowSurrogate(std::uint32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// UTF-16 after its byte-order mark, as UTF-8. A surrogate without its partner and
+// an odd last byte become U+FFFD.
+std::string utf16ToUtf8(std::string_view units, bool bigEndian) {
+    const auto unitAt = [&](std::size_t i) -> std::uint32_t {
+        const auto first = static_cast<unsigned char>(units[i]);
+        const auto second = static_cast<unsigned char>(units[i + 1]);
+        return bigEndian ? (first << 8) | second : (second << 8) | first;
+    };
+    std::string out;
+    out.reserve(units.size() / 2);
+    std::size_t i = 0;
+    for (; i + 1 < units.size(); i += 2) {
+        const std::uint32_t unit = unitAt(i);
+        if (isHighSurrogate(unit) && i + 3 < units.size() && isLowSurrogate(unitAt(i + 2))) {
+            appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 2) - 0xDC00));
+            i += 2;
+        } else {
+            appendUtf8(out, isHighSurrogate(unit) || isLowSurrogate(unit) ? kReplacement : unit);
+        }
+    }
+    if (i < units.size()) {
+        appendUtf8(out, kReplacement);
+    }
+    return out;
 }
 
 }  // namespace
@@ -95,6 +137,19 @@ std::string_view withoutByteOrderMark(std::string_view bytes) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         bytes.remove_prefix(kByteOrderMark.size());
+    }
+    return bytes;
+}
+
+std::string decodedFileText(std::string bytes) {
+    const std::string_view view = bytes;
+    if (view.substr(0, 2) == "\xFF\xFE" || view.substr(0, 2) == "\xFE\xFF") {
+        // The decoded text replaces the file's bytes, so both are held only while
+        // decoding.
+        bytes = utf16ToUtf8(view.substr(2), view[0] == '\xFE');
+    }
+    if (!bytes.empty() && bytes.back() == kDosEndOfFile) {
+        bytes.pop_back();
     }
     return bytes;
 }

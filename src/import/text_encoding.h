@@ -17,6 +17,12 @@ std::string windows1252ToUtf8(std::string_view bytes);
 // The bytes unchanged when they are valid UTF-8, otherwise read as Windows-1252.
 std::string toUtf8(std::string_view bytes);
 
+// A file's text as the readers take it. Windows saves "Unicode" text as UTF-16
+// behind a byte-order mark (FF FE little-endian, FE FF big-endian): such a file is
+// decoded to UTF-8, without the mark. A single DOS end-of-file mark (0x1A) at the
+// very end is dropped. Any other bytes stay as they are.
+std::string decodedFileText(std::string bytes);
+
 // The bytes without a leading UTF-8 byte-order mark, which some editors write and
 // no user sees.
 std::string_view withoutByteOrderMark(std::string_view bytes);

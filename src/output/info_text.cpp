@@ -2,7 +2,9 @@
 
 #include <exception>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "import/text_encoding.h"
 #include "platform/file_system.h"
@@ -11,9 +13,10 @@ namespace lurnatik {
 namespace {
 
 // The file as the box shows it: UTF-8, or Windows-1252 where it is not valid
-// UTF-8; without a byte-order mark; every line end a single line feed.
-std::string readableText(std::string_view bytes) {
-    const std::string text = toUtf8(withoutByteOrderMark(bytes));
+// UTF-8, UTF-16 decoded; without a byte-order mark or a DOS end-of-file mark;
+// every line end a single line feed.
+std::string readableText(std::string bytes) {
+    const std::string text = toUtf8(withoutByteOrderMark(decodedFileText(std::move(bytes))));
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -46,9 +49,9 @@ void toggleInfo(Form1& form, Platform& platform) {
         std::optional<std::string> content;
         try {
             const auto path = infoFilePath(platform.session.programDirectory());
-            const auto bytes = path ? platform.files.readFile(*path) : std::nullopt;
+            auto bytes = path ? platform.files.readFile(*path) : std::nullopt;
             if (bytes) {
-                content = readableText(*bytes);
+                content = readableText(std::move(*bytes));
             }
         } catch (const std::exception&) {
             // A file too large to hold fails like a missing one: the box shows

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace lurnatik {
 namespace {
@@ -35,9 +37,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"1e+", 1}, ReadCase{"2e-1", 0.2}, ReadCase{"1 e 2", 100}, ReadCase{"&H", 0},
         ReadCase{"&HFF", 255}, ReadCase{"&hff", 255}, ReadCase{"&O17", 15}, ReadCase{"&O8", 0},
         ReadCase{"&X1", 0}, ReadCase{"&", 0}, ReadCase{"-0", 0}, ReadCase{"1e999", 0},
-        ReadCase{"-1e999", 0}, ReadCase{"1e-999", 0}, ReadCase{"x12", 0}, ReadCase{"\r12", 0},
-        ReadCase{"12\r5", 12}, ReadCase{"ü12", 0}, ReadCase{"12ü", 12},
-        ReadCase{"999999999999999", 999999999999999},
+        ReadCase{"-1e999", 0}, ReadCase{"1e-999", 0}, ReadCase{"&H" + std::string(300, 'F'), 0},
+        ReadCase{"x12", 0}, ReadCase{"\r12", 0}, ReadCase{"12\r5", 12}, ReadCase{"ü12", 0},
+        ReadCase{"12ü", 12}, ReadCase{"999999999999999", 999999999999999},
         ReadCase{"1234567890123456789", 1234567890123456789.0}, ReadCase{std::string(400, '9'), 0},
         ReadCase{std::string(400, '-'), 0}, ReadCase{std::string(100000, ' ') + "5", 5},
         ReadCase{"0." + std::string(100000, '0') + "1", 0},
@@ -46,6 +48,24 @@ INSTANTIATE_TEST_SUITE_P(
                              "2",
                              3),
                  4}));
+
+// Only a recorded spin keeps a number too large for a double, as an infinity.
+TEST(ReadNumberKeepingOverflow, GivesAnInfinityOfTheSignForTooLarge) {
+    const std::string nines(400, '9');
+    for (const auto& [text, value] :
+         std::vector<std::pair<std::string, double>>{{"1e999", HUGE_VAL},
+                                                     {"-1e999", -HUGE_VAL},
+                                                     {nines, HUGE_VAL},
+                                                     {"-" + nines + ".5", -HUGE_VAL},
+                                                     {"0.00" + nines + "e312", HUGE_VAL},
+                                                     {"&H" + std::string(300, 'F'), HUGE_VAL},
+                                                     {"1e-999", 0},
+                                                     {"-" + nines + "e-999", 0},
+                                                     {"1e99999999999999999999", HUGE_VAL},
+                                                     {"17", 17}}) {
+        EXPECT_EQ(readNumberKeepingOverflow(text), value) << text;
+    }
+}
 
 struct WriteCase {
     double value;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -263,6 +265,24 @@ TEST(WheelNumber, RoundsHalfToEvenAndRefusesWhatIsNoNumberOfTheWheel) {
     for (double entry : {36.6, -0.6, 37.0, -1.0, 32767.0, 40000.0, -1e12, 1e300, inf, -inf,
                          std::numeric_limits<double>::quiet_NaN()}) {
         EXPECT_EQ(wheelNumber(entry), std::nullopt) << entry;
+    }
+}
+
+// Empty is a NaN of its own: every double a file can give, and any NaN, is kept.
+TEST(PermanenzEntry, HoldsEveryDoubleInEightBytesAndTellsEmptyApart) {
+    EXPECT_FALSE(PermanenzEntry().has_value());
+    EXPECT_EQ(PermanenzEntry(std::nullopt).value_or(0), 0);
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double value : {0.0, -0.0, 17.0, 3.5, -1e300, inf, -inf}) {
+        const PermanenzEntry entry = value;
+        ASSERT_TRUE(entry.has_value()) << value;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(*entry), std::bit_cast<std::uint64_t>(value));
+    }
+    for (double nan : {std::numeric_limits<double>::quiet_NaN(), -std::nan(""), inf - inf,
+                       std::bit_cast<double>(0xFFF8'0000'E3B7'0000ull)}) {
+        const PermanenzEntry entry = nan;
+        EXPECT_TRUE(entry.has_value());
+        EXPECT_TRUE(std::isnan(*entry));
     }
 }
 

@@ -116,6 +116,13 @@ void fuzzImport(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     splitItems(bytes);
     parse(bytes);
+    // The reader parses the file as decoded: UTF-16 behind its mark turned into
+    // UTF-8, a DOS end-of-file mark dropped.
+    const std::string decoded = decodedFileText(std::string(bytes));
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        check(isValidUtf8(decoded), "decoded UTF-16 is no UTF-8");
+    }
+    parse(decoded);
     importAndReplay(bytes);
 }
 

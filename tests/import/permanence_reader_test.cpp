@@ -17,6 +17,15 @@ using namespace std::string_literals;
 const std::string kHeader = "Spielbank Hamburg\rTisch 3\rJanuar 1999";
 
 // An accepted file: the spins it gives and the header shown.
+// ASCII text as Windows saves it as "Unicode", behind its byte-order mark.
+std::string utf16(std::string_view text, bool bigEndian) {
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char c : text) {
+        out += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    }
+    return out;
+}
+
 struct Accepted {
     const char* what;
     std::string bytes;
@@ -48,7 +57,10 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"blank inside a number", permanenceFile({"3 5"}), {35}},
         Accepted{"leading number", permanenceFile({"12abc"}), {12}},
         Accepted{"fraction stored as read", permanenceFile({"3.5"}), {3.5}},
-        Accepted{"too large for a double", permanenceFile({"1e999"}), {0}},
+        Accepted{"too large for a double: outside the wheel, never 0",
+                 permanenceFile({"1e999", "+1e999", std::string(400, '9'),
+                                 "&H" + std::string(300, 'F'), "1e-999"}),
+                 {HUGE_VAL, HUGE_VAL, HUGE_VAL, HUGE_VAL, 0}},
         Accepted{"no number", permanenceFile({"x", "Rot"}), {0, 0}},
         Accepted{"no range check", permanenceFile({"37", "100", "-0"}), {37, 100}},
         Accepted{"empty item", permanenceFile({"1,,2"}), {1, 0, 2}},
@@ -65,6 +77,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "nchen\r\nx\r\n9",
                  {9},
                  "Spielbank München\rTisch 3\rMünchen"},
+        Accepted{"DOS end-of-file mark", permanenceFile({"8"}) + "\x1A", {8}},
+        Accepted{"UTF-16 little-endian", utf16(permanenceFile({"8, 9"}), false), {8, 9}},
+        Accepted{
+            "UTF-16 big-endian", utf16(permanenceFile({"8", "-", "9"}) + "\x1A", true), {8, 9}},
         Accepted{"first nine characters", "SpielbankXYZ,b,c,d,1", {1}, "SpielbankXYZ\rb\rc"},
         Accepted{"header line with a comma: the fourth header line becomes a spin",
                  "Spielbank Hamburg\r\nTisch 3, Januar\r\nzweite Zeile\r\nvierte Zeile\r\n5\r\n",
@@ -84,7 +100,7 @@ TEST_F(ImportTest, NoSpinsStillSwitchesToReplayButLeavesStartDisabled) {
         EXPECT_EQ(form.textanzahl.text(), "") << "emptied by its change handling";
         EXPECT_FALSE(form.okstart.enabled);
         EXPECT_FALSE(form.Frame1.visible);
-        EXPECT_EQ(s.permanenz, std::vector<std::optional<double>>(21));
+        EXPECT_EQ(s.permanenz, std::vector<PermanenzEntry>(21));
         confirmedRestart();
     }
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace lurnatik {
 namespace {
 
@@ -28,6 +32,39 @@ TEST(TextEncoding, Utf8ValidityIsStrict) {
                               "\xE4\xF6",          // Latin-1
                               "\xC3\xA4\xBF"}) {   // stray byte
         EXPECT_FALSE(isValidUtf8(bytes)) << bytes;
+    }
+}
+
+TEST(TextEncoding, DecodesUtf16BehindItsMarkAndDropsOneEndOfFileMark) {
+    using namespace std::string_literals;
+    for (const auto& [bytes, text] :
+         std::vector<std::pair<std::string, std::string>>{{"\xFF\xFE"
+                                                           "A\0\xFC\0\xAC\x20"s,
+                                                           "A\xC3\xBC\xE2\x82\xAC"},
+                                                          {"\xFE\xFF"
+                                                           "\xD8\x3C\xDF\xB2"s,
+                                                           "\xF0\x9F\x8E\xB2"},  // a surrogate pair
+                                                          {"\xFF\xFE"
+                                                           "\x00\xD8"
+                                                           "A\0"s,
+                                                           "\xEF\xBF\xBD"
+                                                           "A"},  // a lone surrogate
+                                                          {"\xFF\xFE"
+                                                           "A\0B"s,
+                                                           "A\xEF\xBF\xBD"},  // an odd last byte
+                                                          {"\xFF\xFE"
+                                                           "1\0\x1A\0"s,
+                                                           "1"},
+                                                          {"1\x1A\x1A", "1\x1A"},
+                                                          {"\x1A"
+                                                           "1",
+                                                           "\x1A"
+                                                           "1"},
+                                                          {"\xFF\xFD"
+                                                           "1",
+                                                           "\xFF\xFD"
+                                                           "1"}}) {
+        EXPECT_EQ(decodedFileText(bytes), text) << bytes;
     }
 }
 

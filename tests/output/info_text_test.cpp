@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
 #include "support/program_test.h"
 #include "support/temp_dir.h"
 
 namespace lurnatik {
 namespace {
+
+using namespace std::string_literals;
 
 constexpr const char* kFailureText = "Problem:\nKann die Datei Info_Lurnatik1.txt nicht finden.";
 
@@ -64,7 +67,9 @@ TEST_F(InfoText, ShowsTheTextInUtf8WithLineFeeds) {
                                      "a\x93",
                                      "Über Würfe € „a“"},
                              Encoded{"eins\r\nzwei\r\n\r\ndrei", "eins\nzwei\n\ndrei"},
-                             Encoded{"eins\rzwei", "eins\nzwei"}, Encoded{"", ""}}) {
+                             Encoded{"eins\rzwei", "eins\nzwei"}, Encoded{"", ""},
+                             Encoded{"\xFF\xFE\xDC\0b\0\r\0\n\0x\0\x1A\0"s, "Über\nx"},
+                             Encoded{"\xFE\xFF\0\xDC\0b"s, "Üb"}, Encoded{"a\x1A", "a"}}) {
         writeInfo(c.bytes);
         form.okinfo.click();
         EXPECT_EQ(form.infotext.text, c.shown);
