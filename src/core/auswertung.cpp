@@ -19,9 +19,23 @@ void addOne(Label& label) {
 }
 
 void addOneToCurrentCell(Grid& grid) {
-    char out[kCountTextRoom];
-    std::string longer;
-    grid.setText(raiseCount(grid.text(), out, longer));
+    raiseCount(grid.editText());
+}
+
+// The strings' own comparison and assignment are calls into the library; these
+// two run on every throw, so they are spelled out.
+bool isText(const std::string& text, char only) {
+    return text.size() == 1 && text[0] == only;
+}
+
+void showText(std::string& shown, const std::string& text) {
+    if (shown.size() != text.size()) {
+        shown = text;
+        return;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        shown[i] = text[i];
+    }
 }
 
 // The 37 numbers of the wheel as lzahl shows them.
@@ -50,13 +64,15 @@ void auswertung(Form1& form) {
     Grid& t1 = form.tabelle1;
     const std::int16_t zahl = s.zahl;
 
-    form.lzahl.caption = numberText(zahl);
+    showText(form.lzahl.caption, numberText(zahl));
 
     t1.setRow(zahl);
     t1.setCol(1);
     addOneToCurrentCell(t1);
 
-    if (readNumber(t1.text()) == 2) {
+    // The cell has just been written in its shortest form, in which the number 2
+    // has exactly one writing.
+    if (isText(t1.text(), '2')) {
         if (s.flagwdh == 0) {
             form.Label11.caption = shownThrow(form);
         }
@@ -93,29 +109,20 @@ void auswertung(Form1& form) {
 
     Grid& t2 = form.tabelle2;
     t2.setRow(zahl);
-    if (t2.text() == " ") {
+    if (isText(t2.text(), ' ')) {
         t2.setText(shownThrow(form));
     }
 
     if (zahl != 0) {
+        // Each pair of chances is one test with two outcomes; choosing the label
+        // first spares the processor a guess on every random throw.
+        Label* const byColour[] = {nullptr, &form.lrot, &form.lschwarz};
         const std::int16_t colour = s.farbe[static_cast<std::size_t>(zahl)];
-        if (colour == 1) {
-            addOne(form.lrot);
+        if (colour == 1 || colour == 2) {
+            addOne(*byColour[colour]);
         }
-        if (colour == 2) {
-            addOne(form.lschwarz);
-        }
-        if (zahl < 19) {
-            addOne(form.lklein);
-        }
-        if (zahl > 18) {
-            addOne(form.lgross);
-        }
-        if (zahl % 2 == 0) {
-            addOne(form.lgerade);
-        } else {
-            addOne(form.lungerade);
-        }
+        addOne(zahl < 19 ? form.lklein : form.lgross);
+        addOne(zahl % 2 == 0 ? form.lgerade : form.lungerade);
     }
 
     s.vorzahl = zahl;

@@ -129,18 +129,23 @@ void startClick(Form1& form, Platform& platform) {
         startRotation(form);
     }
 
-    // The text of wurfnr, raised with it: raising writeNumber(x) gives exactly
-    // writeNumber(x + 1), without converting the whole number on every throw.
-    std::string throwText = writeNumber(s.wurfnr);
+    // lakut shows wurfnr. The first throw of the click writes it whole; after that
+    // lakut holds the previous throw number, written by this loop alone, and
+    // raising that text gives exactly the text of the next one.
+    std::string& shownThrow = form.lakut.caption;
+    bool firstThrow = true;
     for (;;) {
         if (runIsOver(s)) {
             endRun(form);
             return;
         }
+        if (firstThrow) {
+            shownThrow = writeNumber(s.wurfnr);
+            firstThrow = false;
+        }
         s.wurfnr += 1;
-        raiseCount(throwText);
+        raiseCount(shownThrow);
         countUp(s.rotwurfnr);
-        form.lakut.caption = throwText;
 
         if (const auto number = drawThrow(form, platform.clock)) {
             s.zahl = *number;

@@ -13,24 +13,12 @@ Grid::Grid(std::string name, int rows, int cols, int fixedCols)
       colWidths_(static_cast<std::size_t>(cols), 960),
       colAlignments_(static_cast<std::size_t>(cols), 0) {}
 
-// Handlers only ever address rows and columns that exist; an address outside the
-// grid is a fault of the program, and must not write somewhere else.
-void Grid::setRow(int row) {
-    if (row < 0 || row >= rows_) {
-        throw std::out_of_range(name() + ": no row " + std::to_string(row));
-    }
-    row_ = row;
+void Grid::noSuchRow(int row) const {
+    throw std::out_of_range(name() + ": no row " + std::to_string(row));
 }
 
-void Grid::setCol(int col) {
-    checkCol(col);
-    col_ = col;
-}
-
-void Grid::checkCol(int col) const {
-    if (col < 0 || col >= cols_) {
-        throw std::out_of_range(name() + ": no column " + std::to_string(col));
-    }
+void Grid::noSuchCol(int col) const {
+    throw std::out_of_range(name() + ": no column " + std::to_string(col));
 }
 
 int Grid::colWidth(int col) const {

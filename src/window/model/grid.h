@@ -28,8 +28,18 @@ class Grid : public Control {
     // Row and Col: the current cell. Every cell access goes through it.
     int row() const { return row_; }
     int col() const { return col_; }
-    void setRow(int row);
-    void setCol(int col);
+    // Handlers only ever address rows and columns that exist; an address outside
+    // the grid is a fault of the program, and must not write somewhere else.
+    void setRow(int row) {
+        if (static_cast<unsigned>(row) >= static_cast<unsigned>(rows_)) {
+            noSuchRow(row);
+        }
+        row_ = row;
+    }
+    void setCol(int col) {
+        checkCol(col);
+        col_ = col;
+    }
 
     // RowSel: the row at the moving end of the last selection.
     int rowSel = 0;
@@ -38,6 +48,11 @@ class Grid : public Control {
     void setText(std::string_view text) {
         at(row_, col_).text.assign(text);
         ++revision_;
+    }
+    // The current cell's text, to change in place; counts as a change.
+    std::string& editText() {
+        ++revision_;
+        return at(row_, col_).text;
     }
     Colour cellBackground() const { return at(row_, col_).background; }
     void setCellBackground(Colour colour) {
@@ -77,7 +92,13 @@ class Grid : public Control {
     }
     Cell& at(int row, int col) { return cells_[offset(row, col)]; }
     const Cell& at(int row, int col) const { return cells_[offset(row, col)]; }
-    void checkCol(int col) const;
+    void checkCol(int col) const {
+        if (static_cast<unsigned>(col) >= static_cast<unsigned>(cols_)) {
+            noSuchCol(col);
+        }
+    }
+    [[noreturn]] void noSuchRow(int row) const;
+    [[noreturn]] void noSuchCol(int col) const;
 
     int rows_;
     int cols_;
