@@ -75,7 +75,12 @@ void appendHeaderItem(std::string& out, std::string_view item) {
 
 }  // namespace
 
-std::optional<Permanence> parsePermanence(std::string_view bytes) {
+bool memoryAllows(MemoryProbe& probe, std::uint64_t bytes) {
+    const std::optional<std::uint64_t> available = probe.availableBytes();
+    return !available || (*available >= kMemoryReserve && bytes <= *available - kMemoryReserve);
+}
+
+std::optional<Permanence> parsePermanence(std::string_view bytes, const MemoryCheck& mayAllocate) {
     // A byte order mark is invisible in an editor; without skipping it a file saved
     // as UTF-8 by some editors would not begin with "Spielbank".
     bytes = withoutByteOrderMark(bytes);
@@ -99,7 +104,11 @@ std::optional<Permanence> parsePermanence(std::string_view bytes) {
     appendHeaderItem(p.description, header[2]);
 
     p.spinCount = countSpins(reader);
-    p.spins.resize(p.spinCount + 1 + kEmptyTail);
+    const std::size_t entries = p.spinCount + 1 + kEmptyTail;
+    if (mayAllocate && !mayAllocate(std::uint64_t{entries} * sizeof(PermanenzEntry))) {
+        return std::nullopt;
+    }
+    p.spins.resize(entries);
     fillSpins(reader, p.spins, p.spinCount);
     return p;
 }
@@ -114,12 +123,21 @@ void readPermanence(Form1& form, Platform& platform) {
     }
     std::optional<Permanence> p;
     try {
-        std::optional<std::string> bytes =
-            platform.files.readFile(pathInDirectory(form.Dir1.path(), name));
+        // Linux grants memory that it may not have and ends the program when it
+        // is used, so the need is checked before each large allocation: the
+        // file's bytes, then its spins beside them.
+        const std::string path = pathInDirectory(form.Dir1.path(), name);
+        const std::optional<std::uint64_t> size = platform.files.fileSize(path);
+        if (size && !memoryAllows(platform.memory, *size)) {
+            return;
+        }
+        std::optional<std::string> bytes = platform.files.readFile(path);
         if (!bytes || bytes->empty()) {
             return;
         }
-        p = parsePermanence(decodedFileText(std::move(*bytes)));
+        p = parsePermanence(decodedFileText(std::move(*bytes)), [&](std::uint64_t need) {
+            return memoryAllows(platform.memory, need);
+        });
     } catch (const std::bad_alloc&) {
         return;  // a file too large to hold is treated as one that cannot be read
     }

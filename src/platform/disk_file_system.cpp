@@ -240,4 +240,12 @@ std::optional<std::string> DiskFileSystem::readFile(const std::string& path) {
     return content;
 }
 
+std::optional<std::uint64_t> DiskFileSystem::fileSize(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
 }  // namespace lurnatik

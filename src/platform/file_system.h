@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,11 @@ class FileSystem {
     virtual std::vector<std::string> textFiles(const std::string& directory) = 0;
     // The whole content of a regular file, or nullopt when it cannot be read.
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
+    // The size of a file in bytes, to know what reading it takes before reading
+    // it; nullopt when it cannot be told.
+    virtual std::optional<std::uint64_t> fileSize(const std::string& /*path*/) {
+        return std::nullopt;
+    }
 };
 
 }  // namespace lurnatik

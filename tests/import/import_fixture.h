@@ -54,7 +54,8 @@ class ImportTest : public ::testing::Test {
 
     FakePlatform fake;
     BendableFiles files;
-    Platform platform{fake.messageBox, fake.clock, fake.locale, files, fake.printer, fake.session};
+    Platform platform{fake.messageBox, fake.clock,   fake.locale, files,
+                      fake.printer,    fake.session, fake.memory};
     Program program{platform};
     Form1& form = program.form;
     State& s = form.state;

@@ -122,8 +122,17 @@ TEST_F(ImportTest, SecondImportAfterRestartReplacesALongerOne) {
 // panel open.
 struct Rejection {
     const char* what;
-    std::optional<std::string> bytes;  // nullopt: the file cannot be read
+    std::optional<std::string> bytes;                    // nullopt: the file cannot be read
+    std::optional<std::uint64_t> memory = std::nullopt;  // left beside the reserve
 };
+
+std::string repeated(const std::string& item, int times) {
+    std::string line;
+    for (int i = 0; i < times; ++i) {
+        line += item;
+    }
+    return line;
+}
 
 class RejectedFile : public ImportTest, public ::testing::WithParamInterface<Rejection> {};
 
@@ -132,6 +141,9 @@ TEST_P(RejectedFile, ChangesNothing) {
     temp.write("perm.txt", GetParam().bytes.value_or(""));
     if (!GetParam().bytes) {
         files.reader = [](const std::string&) { return std::nullopt; };
+    }
+    if (GetParam().memory) {
+        fake.memory.available = kMemoryReserve + *GetParam().memory;
     }
     chooseFile(temp.path(), "perm.txt");
     const auto before = snapshot(form);
@@ -153,7 +165,17 @@ INSTANTIATE_TEST_SUITE_P(
                       Rejection{"NUL bytes", "\0\0\0\0Spielbank\0\0"s},
                       Rejection{"NUL inside the first nine", "Spiel\0bank,b,c,d,1"s},
                       Rejection{"three items", "Spielbank Hamburg\r\nb\r\nc\r\n"},
-                      Rejection{"one item", "Spielbank"}, Rejection{"unreadable", std::nullopt}));
+                      Rejection{"one item", "Spielbank"}, Rejection{"unreadable", std::nullopt},
+                      Rejection{"no memory for the file", permanenceFile({std::string(4000, 'x')}),
+                                1000},
+                      Rejection{"no memory for the spins beside the file",
+                                permanenceFile({repeated("1,", 1000)}), 4000}));
+
+TEST_F(ImportTest, TakesAFileWhoseSpinsJustFit) {
+    fake.memory.available = kMemoryReserve + 8 * (1000 + 21);
+    importBytes(permanenceFile({repeated("1,", 1000)}));
+    EXPECT_EQ(s.sollwuerfe, 1000);
+}
 
 TEST_F(ImportTest, OkWithNoFileSelectedAfterADirectoryChangeReadsNothing) {
     temp.write("perm.txt", permanenceFile({"1", "2"}));
@@ -193,10 +215,10 @@ TEST_F(ImportTest, FileInTheRootDirectoryIsOpenedWithoutADoubledSeparator) {
     EXPECT_EQ(spins(), std::vector<double>{3});
 }
 
-TEST(ParsePermanence, StoresSixteenBytesAnEntry) {
+TEST(ParsePermanence, StoresEightBytesAnEntry) {
     const auto p = parsePermanence(permanenceFile({"1,2,3"}));
     ASSERT_TRUE(p);
-    EXPECT_LE(p->spins.capacity() * sizeof(p->spins[0]), 16 * p->spins.size());
+    EXPECT_EQ(p->spins.capacity() * sizeof(p->spins[0]), 8 * p->spins.size());
 }
 
 }  // namespace

@@ -47,6 +47,13 @@ class FakeLocale : public Locale {
     std::string date = "06.12.2026";
 };
 
+// Memory as a test sets it; nullopt: nothing limits it.
+class FakeMemoryProbe : public MemoryProbe {
+  public:
+    std::optional<std::uint64_t> availableBytes() override { return available; }
+    std::optional<std::uint64_t> available;
+};
+
 class FakeSession : public Session {
   public:
     std::string programDirectory() override { return directory; }
@@ -70,7 +77,8 @@ struct FakePlatform {
     DiskFileSystem files;
     RecordingPrinter printer;
     FakeSession session;
-    Platform platform{messageBox, clock, locale, files, printer, session};
+    FakeMemoryProbe memory;
+    Platform platform{messageBox, clock, locale, files, printer, session, memory};
 };
 
 }  // namespace lurnatik::testing

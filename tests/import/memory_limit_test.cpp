@@ -1,0 +1,147 @@
+// A file far larger than a real memory limit is refused, not killed: a child
+// process under the limit imports it. A memory cgroup needs root; the address-space
+// limit needs a build that does not map terabytes for a sanitizer.
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "platform/memory_probe.h"
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+#include "window/program.h"
+
+namespace lurnatik {
+namespace {
+
+constexpr std::uint64_t kLimit = 250u << 20;
+constexpr int kSpins = 30'000'000;  // 240 MB of entries
+constexpr auto kDeadline = std::chrono::seconds(120);
+
+void writeHugeFile(const std::string& path) {
+    std::ofstream out(path, std::ios::binary);
+    out << "Spielbank Hamburg\r\nTisch 1\r\nJanuar\r\nPermanenz\r\n";
+    const std::string chunk = [] {
+        std::string c;
+        for (int i = 0; i < 1'000'000; ++i) {
+            c += "7,";
+        }
+        return c;
+    }();
+    for (int i = 0; i < kSpins / 1'000'000; ++i) {
+        out << chunk;
+    }
+}
+
+bool writeText(const std::string& path, const std::string& text) {
+    std::ofstream out(path);
+    out << text;
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+// The child's work: import through the panel with the system's memory probe;
+// 0 when the file was refused and the panel is still open.
+int importRefused(const std::string& directory) {
+    testing::FakePlatform fake;
+    Platform platform{fake.messageBox, fake.clock,   fake.locale,
+                      fake.files,      fake.printer, fake.session};
+    Program program(platform);
+    program.startUp();
+    Form1& form = program.form;
+    form.okextern.click();
+    form.Dir1.setPath(directory);
+    form.File1.listIndex = 0;
+    form.File1.click();
+    form.okexternok.click();
+    return form.state.importmodus == 0 && form.Frame1.visible ? 0 : 1;
+}
+
+// Runs `enterLimit` and then the import in a child; the child's end, as waitpid
+// tells it, or nullopt when it did not end in time (it is then killed).
+std::optional<int> runLimitedImport(const std::function<bool()>& enterLimit,
+                                    const std::string& directory) {
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(enterLimit() ? importRefused(directory) : 3);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + kDeadline;
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return std::nullopt;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return status;
+}
+
+void expectRefusedCleanly(std::optional<int> status) {
+    ASSERT_TRUE(status) << "the import did not end within the deadline";
+    ASSERT_FALSE(WIFSIGNALED(*status)) << "killed by signal " << WTERMSIG(*status);
+    ASSERT_NE(WEXITSTATUS(*status), 3) << "the child could not enter the limit";
+    EXPECT_EQ(WEXITSTATUS(*status), 0) << "the file was not refused";
+}
+
+class MemoryLimit : public ::testing::Test {
+  protected:
+    void SetUp() override { writeHugeFile(files.file("huge.txt")); }
+    testing::TempDir files;
+};
+
+TEST_F(MemoryLimit, HugeFileInAMemoryCgroupIsRefusedNotKilled) {
+    const std::vector<MemoryCgroup> own = memoryCgroups();
+    if (geteuid() != 0 || own.empty()) {
+        GTEST_SKIP() << "no memory cgroup can be made here (needs root and a mounted memory "
+                        "controller)";
+    }
+    const bool v2 = own.front().version == 2;
+    const std::string group = own.front().directory + "/lurnatik-test-" + std::to_string(getpid());
+    std::error_code error;
+    if (!std::filesystem::create_directory(group, error) ||
+        !writeText(group + (v2 ? "/memory.max" : "/memory.limit_in_bytes"),
+                   std::to_string(kLimit))) {
+        std::filesystem::remove(group, error);
+        GTEST_SKIP() << "cannot make a memory cgroup under " << own.front().directory;
+    }
+    const auto status = runLimitedImport(
+        [&] { return writeText(group + "/cgroup.procs", std::to_string(getpid())); }, files.path());
+    std::filesystem::remove(group, error);
+    expectRefusedCleanly(status);
+}
+
+TEST_F(MemoryLimit, HugeFileUnderAnAddressSpaceLimitIsRefused) {
+    const std::uint64_t mapped = [] {
+        std::ifstream status("/proc/self/status");
+        std::string word;
+        while (status >> word && word != "VmSize:") {
+        }
+        std::uint64_t kib = 0;
+        status >> kib;
+        return kib * 1024;
+    }();
+    if (mapped > (std::uint64_t{1} << 40)) {
+        GTEST_SKIP() << "the process maps " << (mapped >> 40)
+                     << " TiB (a sanitizer build): no address-space limit can be set";
+    }
+    const auto status = runLimitedImport(
+        [&] {
+            const rlimit limit{mapped + kLimit, mapped + kLimit};
+            return setrlimit(RLIMIT_AS, &limit) == 0;
+        },
+        files.path());
+    expectRefusedCleanly(status);
+}
+
+}  // namespace
+}  // namespace lurnatik
