@@ -162,7 +162,62 @@ std::string absolutePath(const std::string& path) {
     return p;
 }
 
+// A colour as the script shows it: "R,G,B", or "system N" for a colour that the
+// desktop decides.
+std::string colourText(Colour colour) {
+    if (isDesktopColour(colour)) {
+        return "system " + std::to_string(colour & 0xFFFFu);
+    }
+    return std::to_string(colour & 0xFFu) + "," + std::to_string((colour >> 8) & 0xFFu) + "," +
+           std::to_string((colour >> 16) & 0xFFu);
+}
+
+// What a grid cell is drawn in: its own colour, else the grid's.
+Colour cellColour(const Grid& grid, int row, int col) {
+    const Colour own = grid.cell(row, col).background;
+    if (own != colours::none) {
+        return own;
+    }
+    return col < grid.fixedCols() ? grid.fixedColour : grid.cellColour;
+}
+
 }  // namespace
+
+bool ScenarioRunner::executeLookAndPick(const std::string& command, std::string_view& rest) {
+    Form1& form = program_.form;
+    if (command == "colour") {
+        const std::string name = nextWord(rest);
+        const Control* c = form.find(name);
+        if (c == nullptr) {
+            throw ScriptError("no control named '" + name + "'");
+        }
+        if (c->kind() != Kind::Grid) {
+            out_ << name << ": " << colourText(c->background) << '\n';
+            return true;
+        }
+        const auto& grid = static_cast<const Grid&>(*c);
+        const int row = integerArgument(nextWord(rest));
+        const int col = integerArgument(nextWord(rest));
+        if (row < 0 || row >= grid.rows() || col < 0 || col >= grid.cols()) {
+            throw ScriptError(name + " has no cell " + std::to_string(row) + " " +
+                              std::to_string(col));
+        }
+        out_ << name << ' ' << row << ' ' << col << ": " << colourText(cellColour(grid, row, col))
+             << '\n';
+        return true;
+    }
+    if (command == "drive") {
+        const std::string drive = textArgument(rest);
+        rest = {};
+        const auto& items = form.Drive1.items;
+        if (std::find(items.begin(), items.end(), drive) == items.end()) {
+            throw ScriptError("Drive1 lists no drive '" + drive + "'");
+        }
+        form.Drive1.setDrive(drive);
+        return true;
+    }
+    return false;
+}
 
 ScenarioRunner::ScenarioRunner(std::ostream& out, std::ostream& errors,
                                std::string programDirectory)
@@ -305,7 +360,7 @@ void ScenarioRunner::execute(const std::string& line) {
         }
         form.File1.listIndex = static_cast<int>(it - items.begin());
         form.File1.click();
-    } else {
+    } else if (!executeLookAndPick(command, rest)) {
         throw ScriptError("unknown command '" + command + "'");
     }
     if (!rest.empty() && rest.find_first_not_of(' ') != std::string_view::npos &&

@@ -4,11 +4,27 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 #include "support/fake_platform.h"
 #include "window/program.h"
+#include "window/qt/qt_locale.h"
 
 namespace lurnatik {
+
+// Numbers as the program reads them, by the locale the environment names
+// (LC_ALL, LC_NUMERIC, LANG); the date stays fixed so that printed reports compare.
+class EnvironmentNumbers : public Locale {
+  public:
+    std::optional<double> toNumber(std::string_view text) override {
+        return system_.toNumber(text);
+    }
+    std::string shortDate() override { return fixedDate_.shortDate(); }
+
+  private:
+    QtLocale system_;
+    testing::FakeLocale fixedDate_;
+};
 
 class ScenarioRunner {
   public:
@@ -21,11 +37,16 @@ class ScenarioRunner {
 
   private:
     void execute(const std::string& line);
+    // colour and drive; false for any other command.
+    bool executeLookAndPick(const std::string& command, std::string_view& rest);
 
     std::ostream& out_;
     std::ostream& errors_;
     testing::FakePlatform fake_;
-    Program program_{fake_.platform};
+    EnvironmentNumbers numbers_;
+    Platform platform_{fake_.messageBox, fake_.clock,   numbers_,    fake_.files,
+                       fake_.printer,    fake_.session, fake_.memory};
+    Program program_{platform_};
 };
 
 }  // namespace lurnatik
