@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <numeric>
 #include <string>
+#include <vector>
 
 #include "core/drawing.h"
 #include "support/program_test.h"
@@ -20,125 +22,127 @@ constexpr Colour kGrey = rgb(224, 224, 224);
 
 using RunControl = testing::ProgramTest;
 
-// One click after `done` throws of a finished run: throws wanted, mode and halt
-// throw as typed, and where the click stops. (Ten single steps and the end line
-// on the eleventh click are the single_step_end_line scenario.)
-struct ClickCase {
-    const char* name;
-    int done;
-    const char* wanted;
-    int mode;
-    const char* halt;  // nullptr: nothing typed
-    double wurfnr;
-    bool ended;
+// Clicks of a run from start-up: what is typed and selected before them, and
+// what the window shows after them.
+struct Step {
+    const char* wanted;  // nullptr: nothing typed
+    int mode;            // -1: nothing selected
+    const char* halt;    // nullptr: nothing typed
+    int clicks;
+    double wurfnr, counted;  // counted: the sum of column 1 of tabelle1
     int modeAfter;
+    bool ended;
+    const char* lrotat = "";
+    Colour rotColour = kGrey;
+};
+struct Run {
+    const char* name;
+    std::vector<Step> steps;
 };
 
-class OneClick : public testing::ProgramTest, public ::testing::WithParamInterface<ClickCase> {};
+class Clicks : public testing::ProgramTest, public ::testing::WithParamInterface<Run> {};
 
-TEST_P(OneClick, StopsWhereTheModeSays) {
-    const ClickCase& c = GetParam();
-    if (c.done > 0) {
-        run(std::to_string(c.done), 1);
-    }
-    want(c.wanted);
-    form.Option1.select(c.mode);
-    if (c.halt != nullptr) {
-        form.haltbei.setText(c.halt);
-    }
-    click();
-    EXPECT_EQ(s.wurfnr, c.wurfnr);
-    EXPECT_EQ(form.lakut.caption, writeNumber(c.wurfnr));
-    EXPECT_EQ(columnSum(1), c.wurfnr) << "nothing was reset";
-    EXPECT_EQ(form.text.caption, kRandomText + (c.ended ? kEnd : ""))
-        << "random mode shows one end line at most";
-    EXPECT_EQ(form.okstart.enabled, !c.ended);
-    EXPECT_EQ(form.okstart.caption, c.ended ? "Start" : "Weiter");
-    EXPECT_EQ(form.Option1.selected(), c.modeAfter);
-    EXPECT_TRUE(form.okdruck.enabled);
-    EXPECT_TRUE(form.okabbrechen.enabled);
-    EXPECT_FALSE(form.okextern.enabled);
-    if (!c.ended) {
-        click();
-        EXPECT_EQ(s.wurfnr, c.wurfnr + 1) << "the next click makes a single step";
-    } else if (c.halt != nullptr) {
-        EXPECT_EQ(form.haltbei.text(), c.halt) << "the end of a run changes no mode";
+TEST_P(Clicks, StopWhereTheModeSays) {
+    for (const Step& c : GetParam().steps) {
+        SCOPED_TRACE(writeNumber(c.wurfnr));
+        if (c.wanted != nullptr) {
+            want(c.wanted);
+        }
+        if (c.mode >= 0) {
+            form.Option1.select(c.mode);
+        }
+        if (c.halt != nullptr) {
+            form.haltbei.setText(c.halt);
+        }
+        for (int i = 0; i < c.clicks; ++i) {
+            click();
+        }
+        EXPECT_EQ(s.wurfnr, c.wurfnr);
+        EXPECT_EQ(form.lakut.caption, writeNumber(c.wurfnr));
+        EXPECT_EQ(columnSum(1), c.counted);
+        EXPECT_EQ(static_cast<double>(fake.clock.readings), 2 + c.wurfnr)
+            << "one reseed before every draw";
+        EXPECT_EQ(form.text.caption, kRandomText + (c.ended ? kEnd : ""));
+        EXPECT_EQ(form.okstart.enabled, !c.ended);
+        EXPECT_EQ(form.okstart.caption, c.ended ? "Start" : "Weiter");
+        EXPECT_EQ(form.Option1.selected(), c.modeAfter);
+        EXPECT_EQ(form.haltbei.enabled, c.modeAfter == 2);
+        EXPECT_EQ(form.haltbei.text(), c.modeAfter == 2 && c.halt ? c.halt : "");
+        EXPECT_EQ(form.haltbei.background, c.modeAfter == 2 ? rgb(255, 255, 255) : kGrey);
+        if (c.halt != nullptr) {
+            EXPECT_EQ(s.haltwurf, readNumber(c.halt)) << "kept when the mode changes";
+        }
+        EXPECT_EQ(form.Lrotat.caption, c.lrotat);
+        EXPECT_EQ(form.Lrotat.background, c.rotColour);
+        EXPECT_TRUE(form.okdruck.enabled && form.okabbrechen.enabled);
+        EXPECT_FALSE(form.okextern.enabled);
     }
 }
+
+const Step kRotation100[] = {{"100", 3, {}, 1, 37, 37, 3, false, "1", kGreen},
+                             {{}, -1, {}, 1, 74, 37, 0, false, "2", kGrey}};
+const Step kRotation74[] = {{"74", 3, {}, 1, 37, 37, 3, false, "1", kGreen},
+                            {{}, -1, {}, 1, 74, 37, 0, false, "1", kGreen}};
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, OneClick,
-    ::testing::Values(ClickCase{"SingleStep", 0, "10", 0, nullptr, 1, false, 0},
-                      ClickCase{"Durchlauf", 0, "100", 1, nullptr, 100, true, 1},
-                      ClickCase{"FractionalWant", 0, "12.5", 1, nullptr, 13, true, 1},
-                      ClickCase{"WantNotAboveDone", 4, "3", 0, nullptr, 4, true, 0},
-                      ClickCase{"WantAfterTheEnd", 5, "8", 1, nullptr, 8, true, 1},
-                      ClickCase{"HaltAt20", 0, "100", 2, "20", 20, false, 0},
-                      ClickCase{"HaltBelowDone", 5, "100", 2, "3", 6, false, 0},
-                      ClickCase{"HaltNotTyped", 0, "100", 2, nullptr, 1, false, 0},
-                      ClickCase{"HaltAboveWanted", 0, "30", 2, "50", 30, true, 2}),
+    Runs, Clicks,
+    ::testing::Values(
+        Run{"TenSingleSteps",
+            {{"10", 0, {}, 1, 1, 1, 0, false},
+             {{}, -1, {}, 9, 10, 10, 0, false},
+             {{}, -1, {}, 1, 10, 10, 0, true}}},
+        Run{"Durchlauf", {{"100", 1, {}, 1, 100, 100, 1, true}}},
+        Run{"FractionalWant", {{"12.5", 1, {}, 1, 13, 13, 1, true}}},
+        Run{"WantNotAboveDone", {{"4", 1, {}, 1, 4, 4, 1, true}, {"3", 0, {}, 1, 4, 4, 0, true}}},
+        Run{"WantAfterTheEnd", {{"5", 1, {}, 1, 5, 5, 1, true}, {"8", -1, {}, 1, 8, 8, 1, true}}},
+        Run{"HaltAt20", {{"100", 2, "20", 1, 20, 20, 0, false}, {{}, -1, {}, 1, 21, 21, 0, false}}},
+        Run{"HaltBelowDone", {{"5", 1, {}, 1, 5, 5, 1, true}, {"100", 2, "3", 1, 6, 6, 0, false}}},
+        Run{"HaltNotTyped", {{"100", 2, {}, 1, 1, 1, 0, false}}},
+        Run{"HaltAboveWanted", {{"30", 2, "50", 1, 30, 30, 2, true}}},
+        // The last throws after the rotations are single steps.
+        Run{"Rotation100",
+            {kRotation100[0],
+             kRotation100[1],
+             {{}, -1, {}, 26, 100, 63, 0, false, "2", kGrey},
+             {{}, -1, {}, 1, 100, 63, 0, true, "2", kGrey}}},
+        // The throw that reaches the throws wanted is not counted toward the
+        // rotation, so the rotation that would end on it is not counted.
+        Run{"Rotation74",
+            {kRotation74[0], kRotation74[1], {{}, -1, {}, 1, 74, 37, 0, true, "1", kGreen}}},
+        // The early end left 36 throws of the rotation done: one more ends it.
+        Run{"RotationAfterAnEarlyEnd",
+            {kRotation74[0], kRotation74[1], {"200", 3, {}, 1, 75, 1, 3, false, "2", kGreen}}},
+        Run{"RotationGreenAgainAfterGrey",
+            {kRotation100[0], kRotation100[1], {"111", 3, {}, 1, 111, 37, 0, false, "2", kGreen}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The counters and modes of this run are the rotation scenario.
-TEST_F(RunControl, RotationsOfThirtySevenWithAHundredWanted) {
-    run("100", 3);
-    EXPECT_EQ(form.Lrotat.background, kGreen);
-    EXPECT_EQ(s.rotwurf, 0);
-    EXPECT_EQ(s.rotwurfnr, 0);
-    EXPECT_EQ(columnSum(1), 37);
-    click();
-    EXPECT_EQ(columnSum(1), 37) << "the second rotation counts its own throws only";
-    EXPECT_EQ(form.Lrotat.background, kGrey) << "100 - 74 < 37";
-    for (int i = 75; i <= 101; ++i) {
-        click();
-    }
-    EXPECT_EQ(s.wurfnr, 100);
-    EXPECT_EQ(form.text.caption, kRandomText + kEnd);
-    EXPECT_EQ(form.Lrotat.caption, "2");
-    EXPECT_EQ(columnSum(1), 63) << "single steps count on after the last rotation";
-}
-
-TEST_F(RunControl, RotationEndingOnTheLastThrowWantedIsNotCounted) {
-    want("74");
-    form.Option1.select(3);
-    click();
-    EXPECT_EQ(form.Lrotat.caption, "1");
-    EXPECT_EQ(form.Option1.selected(), 3) << "74 - 37 = 37 throws left";
-
-    click();
-    EXPECT_EQ(s.wurfnr, 74);
-    EXPECT_EQ(form.Option1.selected(), 0);
-    EXPECT_EQ(form.Lrotat.caption, "1");
-    EXPECT_EQ(form.Lrotat.background, kGreen);
-    EXPECT_EQ(s.rotwurf, 36);
-    EXPECT_EQ(s.rotwurfnr, 37);
-    click();
-    EXPECT_EQ(form.text.caption, kRandomText + kEnd);
-}
-
-TEST_F(RunControl, ARotationStartsWithEmptyTablesAndWaitingMarks) {
+// No throw of the second rotation is an event: what the labels, the counts and
+// the records show after it was emptied at its start.
+TEST_F(RunControl, ARotationStartEmptiesCountsLabelsAndRecords) {
+    const auto labels = [&] {
+        return form.Label11.caption + "|" + form.Label13.caption + "|" + form.Label14.caption;
+    };
     clickRow(7);
-    clickRow(9);
-    want("100");
-    form.Option1.select(3);
-    std::deque<int> first(37, 1);
-    first[9] = 7;  // throw 10
+    std::deque<int> first = {5, 5, 5, 7};
+    first.resize(37, 20);
+    std::deque<int> second(37);
+    std::iota(second.begin(), second.end(), 0);
+    std::swap(second[5], second[7]);
     numbers(first);
-    click();
-    EXPECT_EQ(t2(7), "10");
-    EXPECT_EQ(t2(9), " ");
-    ASSERT_EQ(s.flagdoppel, 0) << "the end of the rotation sets the flags back";
-
-    std::deque<int> second = {4, 4, 3, 3, 3, 7};
-    second.resize(37, 20);
     numbers(second);
+    numbers({9, 9});
+    run("100", 3);
+    EXPECT_EQ(labels(), "2|2|3");
+    EXPECT_EQ(t2(7), "4");
     click();
-    EXPECT_EQ(t2(7), "6") << "throw 43 is throw 6 of the second rotation";
-    EXPECT_EQ(t2(9), " ");
-    EXPECT_EQ(t1(1, 1), "") << "the first rotation's counts are gone";
-    EXPECT_EQ(form.Label11.caption, "2");
-    EXPECT_EQ(form.Label13.caption, "2");
-    EXPECT_EQ(form.Label14.caption, "5");
+    EXPECT_EQ(labels(), "||");
+    EXPECT_EQ(t1(5, 1) + "|" + t1(5, 2) + "|" + t1(5, 3), "1||");
+    for (int n = 0; n <= 36; ++n) {
+        EXPECT_EQ(t2(n), n == 7 ? "6" : "") << "throw 6 of the second rotation; row " << n;
+    }
+    click();
+    click();
+    EXPECT_EQ(labels(), "75|76|") << "after the rotations the throw number is wurfnr";
 }
 
 TEST_F(RunControl, ARotationAfterThrowsInAnotherModeCountsOnFromThem) {
@@ -172,10 +176,8 @@ TEST_F(RunControl, SelectingRotationNeedsThirtySevenThrowsLeft) {
     EXPECT_FALSE(form.haltbei.enabled);
 }
 
-TEST_F(RunControl, LeavingHaltEmptiesTheBoxButKeepsTheHaltThrow) {
+TEST_F(RunControl, LeavingHaltEmptiesTheBoxOnce) {
     form.Option1.select(2);
-    EXPECT_TRUE(form.haltbei.enabled);
-    EXPECT_EQ(form.haltbei.background, rgb(255, 255, 255));
     form.haltbei.setText("15");
     int changes = 0;
     const auto handling = form.haltbei.onChange;
@@ -184,43 +186,44 @@ TEST_F(RunControl, LeavingHaltEmptiesTheBoxButKeepsTheHaltThrow) {
         handling();
     };
     form.Option1.select(1);
-    EXPECT_EQ(form.haltbei.text(), "");
-    EXPECT_EQ(form.haltbei.background, kGrey);
-    EXPECT_FALSE(form.haltbei.enabled);
-    EXPECT_EQ(s.haltwurf, 15);
     EXPECT_EQ(changes, 1);
 }
 
-// What a text box keeps of what was typed, and the value it leaves: 7 and 9 are
-// the values before, kept when the text is refused.
+// What a text box keeps of what was typed, and the value it leaves: 7 is the
+// value before, kept when the text is refused. textanzahl takes the leading
+// number; haltbei the number of the (German) locale: "," decimal separator, "."
+// digit grouping.
 struct Typed {
+    bool halt;  // haltbei, else textanzahl
     const char* typed;
     const char* shown;
     double value;
 };
 
-TEST_F(RunControl, ThrowsWantedKeepOnlyAPositiveLeadingNumber) {
-    for (const Typed& c : {Typed{"0", "", 7}, Typed{"abc", "", 7}, Typed{"-", "", 7},
-                           Typed{"-5", "", 7}, Typed{"12abc", "12abc", 12}, Typed{" 40", " 40", 40},
-                           Typed{"2,5", "2,5", 2}, Typed{"1e3", "1e3", 1000}}) {
-        want("7");
-        want(c.typed);
-        EXPECT_EQ(form.textanzahl.text(), c.shown) << c.typed;
-        EXPECT_EQ(s.sollwuerfe, c.value) << c.typed;
-        EXPECT_EQ(form.okstart.enabled, *c.shown != 0) << c.typed;
-    }
-}
-
-// The fake locale is German: "," decimal separator, "." digit grouping.
-TEST_F(RunControl, HaltThrowTakesTheLocaleNumberOfAPositiveText) {
+TEST_F(RunControl, TextBoxesKeepOnlyAPositiveNumber) {
     form.Option1.select(2);
-    for (const Typed& c :
-         {Typed{"20", "20", 20}, Typed{"0", "", 9}, Typed{"abc", "", 9}, Typed{"-3", "", 9},
-          Typed{"2,5", "2,5", 2.5}, Typed{"1.000", "1.000", 1000}, Typed{"12abc", "12abc", 12}}) {
-        form.haltbei.setText("9");
-        form.haltbei.setText(c.typed);
-        EXPECT_EQ(form.haltbei.text(), c.shown) << c.typed;
-        EXPECT_EQ(s.haltwurf, c.value) << c.typed;
+    for (const Typed& c : {Typed{false, "0", "", 7},
+                           {false, "abc", "", 7},
+                           {false, "-", "", 7},
+                           {false, "-5", "", 7},
+                           {false, "12abc", "12abc", 12},
+                           {false, " 40", " 40", 40},
+                           {false, "2,5", "2,5", 2},
+                           {false, "1e3", "1e3", 1000},
+                           {true, "20", "20", 20},
+                           {true, "0", "", 7},
+                           {true, "abc", "", 7},
+                           {true, "-3", "", 7},
+                           {true, "2,5", "2,5", 2.5},
+                           {true, "1.000", "1.000", 1000},
+                           {true, "12abc", "12abc", 12}}) {
+        TextBox& box = c.halt ? form.haltbei : form.textanzahl;
+        const double& value = c.halt ? s.haltwurf : s.sollwuerfe;
+        box.setText("7");
+        box.setText(c.typed);
+        EXPECT_EQ(box.text(), c.shown) << c.typed;
+        EXPECT_EQ(value, c.value) << c.typed;
+        EXPECT_EQ(form.okstart.enabled, c.halt || *c.shown != 0) << c.typed;
     }
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 
 #include "support/program_test.h"
 
@@ -17,19 +16,26 @@ class Marking : public testing::ProgramTest {
     Colour mark(int n) const { return form.tabelle1.cell(n, 0).background; }
 };
 
-// A click on a row of tabelle1, whatever the column, marks and unmarks its number.
-TEST_F(Marking, AClickTogglesTheRowsNumber) {
-    for (const auto& [row, col] : {std::pair{0, 0}, {14, 1}, {36, 2}, {14, 3}}) {
-        SCOPED_TRACE(std::to_string(row) + "," + std::to_string(col));
-        clickRow(row, col);
-        EXPECT_EQ(mark(row), kMark);
-        EXPECT_EQ(t2(row), " ");
-        EXPECT_EQ(form.tabelle1.row(), row);
-        EXPECT_EQ(form.tabelle1.col(), 0);
-        EXPECT_EQ(form.tabelle2.row(), row);
-        clickRow(row, col);
-        EXPECT_EQ(mark(row), colours::none);
-        EXPECT_EQ(t2(row), "");
+// A click on tabelle1, pressed on one row, released on another, whatever the
+// column, marks and unmarks the number of the row where it was released.
+struct Press {
+    int row, col, released;
+};
+
+TEST_F(Marking, AClickTogglesTheRowWhereItWasReleased) {
+    for (const Press& c : {Press{0, 0, 0}, {14, 1, 14}, {36, 2, 36}, {14, 3, 14}, {3, 0, 8}}) {
+        for (const bool marks : {true, false}) {
+            SCOPED_TRACE(std::to_string(c.row) + "," + std::to_string(c.col));
+            clickRow(c.row, c.col, c.released);
+            for (int n = 0; n <= 36; ++n) {
+                const bool marked = marks && n == c.released;
+                EXPECT_EQ(mark(n), marked ? kMark : colours::none) << n;
+                EXPECT_EQ(t2(n), marked ? " " : "") << n;
+            }
+            EXPECT_EQ(form.tabelle1.row(), c.released);
+            EXPECT_EQ(form.tabelle1.col(), 0);
+            EXPECT_EQ(form.tabelle2.row(), c.released);
+        }
     }
 }
 
@@ -43,15 +49,6 @@ TEST_F(Marking, ARecordWaitsForTheNextThrowAndGoesWithTheMark) {
     EXPECT_EQ(t2(9), "");
     clickRow(9, 3);
     EXPECT_EQ(t2(9), " ");
-}
-
-TEST_F(Marking, ADragTogglesOnlyTheRowWhereItEnded) {
-    clickRow(3, 0, 8);
-    for (int n = 0; n <= 36; ++n) {
-        EXPECT_EQ(mark(n), n == 8 ? kMark : colours::none) << n;
-        EXPECT_EQ(t2(n), n == 8 ? " " : "") << n;
-    }
-    EXPECT_EQ(form.tabelle1.row(), 8);
 }
 
 // A release outside the rows, a cell of another colour than the mark, and any

@@ -25,12 +25,6 @@ class StartUp : public testing::ProgramTest {
         form.Option1.select(3);
         s.importmodus = 1;
     }
-
-    std::vector<Label*> counterLabels() {
-        return {&form.lakut,   &form.lzahl,  &form.lrot,    &form.lschwarz,
-                &form.lklein,  &form.lgross, &form.lgerade, &form.lungerade,
-                &form.Label11, &form.Lrotat, &form.Label13, &form.Label14};
-    }
 };
 
 TEST_F(StartUp, GivesTheInitialValuesAndNumbersTheFrequencyTable) {
@@ -59,24 +53,23 @@ TEST_F(StartUp, InstructionTextIsFourLinesJoinedByCarriageReturns) {
               146);
 }
 
-TEST_F(StartUp, RestartAnsweredNeinChangesNothing) {
+// Nein changes nothing. Ja makes the window equal one fresh from start-up with
+// the same mark, mode and halt throw, the rotation's colour, the last number
+// thrown and the current cells where the refresh of tabelle2 leaves them.
+TEST_F(StartUp, RestartByAnswer) {
     playARun();
-    const auto before = testing::snapshot(form);
-    fake.messageBox.answers = {Answer::Nein};
-    form.okabbrechen.click();
-    EXPECT_EQ(fake.messageBox.asked.size(), 1u);
-    EXPECT_EQ(testing::snapshot(form), before);
-}
-
-// The window equals one fresh from start-up with the same mark, mode and halt
-// throw, the rotation's colour, the last number thrown and the current cells where
-// the refresh of tabelle2 leaves them.
-TEST_F(StartUp, RestartAnsweredJaReturnsToTheGroundStateKeepingMarksModeAndHalt) {
-    playARun();
-    for (Label* l : counterLabels()) {
+    for (const Label* l : {&form.lakut, &form.lzahl, &form.lrot, &form.lschwarz, &form.lklein,
+                           &form.lgross, &form.lgerade, &form.lungerade, &form.Label11,
+                           &form.Lrotat, &form.Label13, &form.Label14}) {
         ASSERT_NE(l->caption, "") << l->name();
     }
     ASSERT_EQ(s.flagwdh + s.flagdoppel + s.flagdreifach, 3);
+    const auto before = testing::snapshot(form);
+    fake.messageBox.answers = {Answer::Nein, Answer::Ja};
+    form.okabbrechen.click();
+    EXPECT_EQ(fake.messageBox.asked.size(), 1u);
+    EXPECT_EQ(testing::snapshot(form), before);
+
     Program ground{fake.platform};
     ground.startUp();
     Form1& g = ground.form;
@@ -88,10 +81,8 @@ TEST_F(StartUp, RestartAnsweredJaReturnsToTheGroundStateKeepingMarksModeAndHalt)
     g.Lrotat.background = rgb(128, 255, 128);
     g.tabelle1.setRow(36);
     g.tabelle2.setRow(36);
-
     int textanzahlChanges = 0;
     form.textanzahl.onChange = [&] { ++textanzahlChanges; };
-    fake.messageBox.answers = {Answer::Ja};
     form.okabbrechen.click();
     EXPECT_EQ(testing::snapshot(form), testing::snapshot(g));
     EXPECT_EQ(textanzahlChanges, 1) << "emptying textanzahl runs its change handling";
