@@ -57,15 +57,9 @@ std::string shownThrow(const Form1& form) {
                                          : writeNumber(form.state.wurfnr);
 }
 
-}  // namespace
-
-void auswertung(Form1& form) {
-    State& s = form.state;
+// Column 1 counts the number; its first "2" is the first repeat of the run.
+void countFrequency(Form1& form, std::int16_t zahl) {
     Grid& t1 = form.tabelle1;
-    const std::int16_t zahl = s.zahl;
-
-    showText(form.lzahl.caption, numberText(zahl));
-
     t1.setRow(zahl);
     t1.setCol(1);
     addOneToCurrentCell(t1);
@@ -73,59 +67,86 @@ void auswertung(Form1& form) {
     // The cell has just been written in its shortest form, in which the number 2
     // has exactly one writing.
     if (isText(t1.text(), '2')) {
-        if (s.flagwdh == 0) {
+        if (form.state.flagwdh == 0) {
             form.Label11.caption = shownThrow(form);
         }
-        s.flagwdh = 1;
+        form.state.flagwdh = 1;
     }
+}
 
-    // The pair left by the two previous throws is tested before the current throw
-    // records its own, so a triple also counts as a double and a fourth equal
-    // throw makes a further triple.
-    if (s.doppelstatus == kPairPending) {
-        if (s.doppelzahl == zahl) {
-            t1.setRow(zahl);
-            t1.setCol(3);
-            addOneToCurrentCell(t1);
-            if (s.flagdreifach == 0) {
-                form.Label14.caption = shownThrow(form);
-            }
-            s.flagdreifach = 1;
-        }
-        s.doppelstatus = kPairTested;
+// The pair left by the two previous throws is tested before the current throw
+// records its own, so a triple also counts as a double and a fourth equal throw
+// makes a further triple.
+void countTriple(Form1& form, std::int16_t zahl) {
+    State& s = form.state;
+    if (s.doppelstatus != kPairPending) {
+        return;
     }
-
-    if (zahl == s.vorzahl) {
+    if (s.doppelzahl == zahl) {
+        Grid& t1 = form.tabelle1;
         t1.setRow(zahl);
-        t1.setCol(2);
+        t1.setCol(3);
         addOneToCurrentCell(t1);
-        s.doppelzahl = zahl;
-        s.doppelstatus = kPairPending;
-        if (s.flagdoppel == 0) {
-            form.Label13.caption = shownThrow(form);
+        if (s.flagdreifach == 0) {
+            form.Label14.caption = shownThrow(form);
         }
-        s.flagdoppel = 1;
+        s.flagdreifach = 1;
     }
+    s.doppelstatus = kPairTested;
+}
 
+void countDouble(Form1& form, std::int16_t zahl) {
+    State& s = form.state;
+    if (zahl != s.vorzahl) {
+        return;
+    }
+    Grid& t1 = form.tabelle1;
+    t1.setRow(zahl);
+    t1.setCol(2);
+    addOneToCurrentCell(t1);
+    s.doppelzahl = zahl;
+    s.doppelstatus = kPairPending;
+    if (s.flagdoppel == 0) {
+        form.Label13.caption = shownThrow(form);
+    }
+    s.flagdoppel = 1;
+}
+
+// A marked number still waiting (" ") gets the throw of its first appearance.
+void markFirstAppearance(Form1& form, std::int16_t zahl) {
     Grid& t2 = form.tabelle2;
     t2.setRow(zahl);
     if (isText(t2.text(), ' ')) {
         t2.setText(shownThrow(form));
     }
+}
 
-    if (zahl != 0) {
-        // Each pair of chances is one test with two outcomes; choosing the label
-        // first spares the processor a guess on every random throw.
-        Label* const byColour[] = {nullptr, &form.lrot, &form.lschwarz};
-        const std::int16_t colour = s.farbe[static_cast<std::size_t>(zahl)];
-        if (colour == 1 || colour == 2) {
-            addOne(*byColour[colour]);
-        }
-        addOne(zahl < 19 ? form.lklein : form.lgross);
-        addOne(zahl % 2 == 0 ? form.lgerade : form.lungerade);
+// Each pair of chances is one test with two outcomes; choosing the label first
+// spares the processor a guess on every random throw. 0 belongs to none.
+void countChances(Form1& form, std::int16_t zahl) {
+    if (zahl == 0) {
+        return;
     }
+    Label* const byColour[] = {nullptr, &form.lrot, &form.lschwarz};
+    const std::int16_t colour = form.state.farbe[static_cast<std::size_t>(zahl)];
+    if (colour == 1 || colour == 2) {
+        addOne(*byColour[colour]);
+    }
+    addOne(zahl < 19 ? form.lklein : form.lgross);
+    addOne(zahl % 2 == 0 ? form.lgerade : form.lungerade);
+}
 
-    s.vorzahl = zahl;
+}  // namespace
+
+void auswertung(Form1& form) {
+    const std::int16_t zahl = form.state.zahl;
+    showText(form.lzahl.caption, numberText(zahl));
+    countFrequency(form, zahl);
+    countTriple(form, zahl);
+    countDouble(form, zahl);
+    markFirstAppearance(form, zahl);
+    countChances(form, zahl);
+    form.state.vorzahl = zahl;
     form.lakut.repaint();
 }
 

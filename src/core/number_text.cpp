@@ -103,37 +103,25 @@ bool exceedsDouble(std::string_view number) {
     return magnitude > 0;
 }
 
-}  // namespace
-
-double readNumber(std::string_view text) {
-    const double value = readNumberKeepingOverflow(text);
-    return std::isfinite(value) ? value : 0;
+// After "&": &H reads hexadecimal digits, &O octal ones; any other letter reads
+// as 0.
+double readPrefixedNumber(Cursor& in) {
+    in.advance();
+    const char kind = in.peek();
+    if (kind == 'H' || kind == 'h') {
+        in.advance();
+        return readPrefixed(in, 16);
+    }
+    if (kind == 'O' || kind == 'o') {
+        in.advance();
+        return readPrefixed(in, 8);
+    }
+    return 0;
 }
 
-double readNumberKeepingOverflow(std::string_view text) {
-    double value = 0;
-    if (readPlainDigits(text, value)) {
-        return value;
-    }
-
-    Cursor in(text);
-    if (in.peek() == '&') {
-        in.advance();
-        const char kind = in.peek();
-        if (kind == 'H' || kind == 'h') {
-            in.advance();
-            return readPrefixed(in, 16);
-        }
-        if (kind == 'O' || kind == 'o') {
-            in.advance();
-            return readPrefixed(in, 8);
-        }
-        return 0;
-    }
-
-    // Gather the number without the ignored characters, then let from_chars round
-    // it correctly.
-    std::string number;
+// Gathers the sign, the digits and the fraction without the ignored characters.
+// False when no digit came.
+bool gatherMantissa(Cursor& in, std::string& number) {
     if (in.peek() == '+' || in.peek() == '-') {
         if (in.peek() == '-') {
             number += '-';
@@ -157,33 +145,38 @@ double readNumberKeepingOverflow(std::string_view text) {
             digits = true;
         }
     }
-    if (!digits) {
-        return 0;
-    }
-    if (in.peek() == 'E' || in.peek() == 'e') {
-        // An exponent counts only when digits follow; "1e" and "1e+" read as 1.
-        std::string exponent = "e";
-        in.advance();
-        if (in.peek() == '+' || in.peek() == '-') {
-            exponent += in.peek();
-            in.advance();
-        }
-        bool exponentDigits = false;
-        for (; isDigit(in.peek()); in.advance()) {
-            exponent += in.peek();
-            exponentDigits = true;
-        }
-        if (exponentDigits) {
-            number += exponent;
-        }
-    }
+    return digits;
+}
 
+// An exponent counts only when digits follow; "1e" and "1e+" read as 1.
+void gatherExponent(Cursor& in, std::string& number) {
+    if (in.peek() != 'E' && in.peek() != 'e') {
+        return;
+    }
+    std::string exponent = "e";
+    in.advance();
+    if (in.peek() == '+' || in.peek() == '-') {
+        exponent += in.peek();
+        in.advance();
+    }
+    bool exponentDigits = false;
+    for (; isDigit(in.peek()); in.advance()) {
+        exponent += in.peek();
+        exponentDigits = true;
+    }
+    if (exponentDigits) {
+        number += exponent;
+    }
+}
+
+// from_chars rounds the gathered number correctly. Too large (1e999) becomes an
+// infinity of its sign; too small is as good as 0.
+double convertDecimal(const std::string& number) {
+    double value = 0;
     const char* first = number.data();
     const char* last = first + number.size();
     const auto [end, error] = std::from_chars(first, last, value);
     if (error == std::errc::result_out_of_range) {
-        // Too large (1e999) becomes an infinity of its sign; too small is as good
-        // as 0.
         if (!exceedsDouble(number)) {
             return 0;
         }
@@ -193,6 +186,30 @@ double readNumberKeepingOverflow(std::string_view text) {
         return 0;
     }
     return value == 0 ? 0.0 : value;
+}
+
+}  // namespace
+
+double readNumber(std::string_view text) {
+    const double value = readNumberKeepingOverflow(text);
+    return std::isfinite(value) ? value : 0;
+}
+
+double readNumberKeepingOverflow(std::string_view text) {
+    double value = 0;
+    if (readPlainDigits(text, value)) {
+        return value;
+    }
+    Cursor in(text);
+    if (in.peek() == '&') {
+        return readPrefixedNumber(in);
+    }
+    std::string number;
+    if (!gatherMantissa(in, number)) {
+        return 0;
+    }
+    gatherExponent(in, number);
+    return convertDecimal(number);
 }
 
 std::string writeNumber(double value) {
