@@ -24,19 +24,19 @@ namespace count_text_detail {
 // string has when its capacity is at least eight.
 inline bool allDigits(const char* text, std::size_t size) {
     constexpr std::uint64_t kZeros = 0x3030303030303030ull;  // "00000000"
-    constexpr std::uint64_t kHighNibbles = 0xF0F0F0F0F0F0F0F0ull;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+    constexpr std::uint64_t kTenToHighBit = 0x7676767676767676ull;  // 0x80 - 10
     std::uint64_t word;
     std::memcpy(&word, text, sizeof word);
     if constexpr (std::endian::native == std::endian::big) {
         word = __builtin_bswap64(word);
     }
-    // The characters beyond the text count as "0".
-    const std::uint64_t mask = size >= 8 ? ~0ull : (1ull << (8 * size)) - 1;
-    word = (word & mask) | (kZeros & ~mask);
-    // A byte is a digit when it is 0x30 to 0x39: its high nibble is 3, and stays 3
-    // when 6 is added.
-    return (word & kHighNibbles) == kZeros &&
-           ((word + 0x0606060606060606ull) & kHighNibbles) == kZeros;
+    // Each byte of the text less "0": a digit gives 0 to 9. The bytes beyond the
+    // text give 0.
+    const std::uint64_t values = (word ^ kZeros) & (~0ull >> (64 - 8 * size));
+    // A byte of 10 or more reaches its high bit when 0x76 is added; a byte that
+    // has it already is no digit either. A carry only leaves such a byte.
+    return (((values + kTenToHighBit) | values) & kHighBits) == 0;
 }
 
 }  // namespace count_text_detail

@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, RaiseCount,
                                            std::string("4\0"
                                                        "2",
                                                        3),
-                                           "\t9\n"));
+                                           "\t9\n", "1:", "/9", "7\xB9", "2\xC3\xA4"));
 
 TEST(RaiseCountTest, AgreesOnRandomTexts) {
     std::mt19937 random(12345);
