@@ -1,8 +1,150 @@
-// libFuzzer target: arbitrary bytes as a permanence file.
+// Arbitrary bytes as a permanence file: the libFuzzer target, and in the ordinary
+// build a test that replays every seed and every input it ever crashed on.
 
-#include "import_fuzz_entry.h"
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
 
+#include "import/item_reader.h"
+#include "import/permanence_reader.h"
+#include "import/text_encoding.h"
+#include "support/fake_platform.h"
+#include "window/program.h"
+
+namespace lurnatik::fuzzing {
+namespace {
+
+void check(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "import fuzzing: %s\n", what);
+        std::abort();
+    }
+}
+
+// The root lists one file, whose content is the fuzz input.
+struct BytesFileSystem : FileSystem {
+    explicit BytesFileSystem(std::string_view b) : bytes(b) {}
+    std::vector<std::string> drives() override { return {"/"}; }
+    std::string currentDirectory() override { return "/"; }
+    bool isDirectory(const std::string& path) override { return path == "/"; }
+    std::vector<std::string> subdirectories(const std::string&) override { return {}; }
+    std::vector<std::string> textFiles(const std::string&) override { return {"perm.txt"}; }
+    std::optional<std::string> readFile(const std::string& path) override {
+        check(path == "/perm.txt", "a file in the root read with a doubled separator");
+        return std::string(bytes);
+    }
+    std::string_view bytes;
+};
+
+void splitItems(std::string_view bytes) {
+    ItemReader reader(bytes);
+    std::string_view item;
+    std::size_t items = 0;
+    std::size_t last = 0;
+    while (reader.next(item)) {
+        check(
+            item.data() >= bytes.data() && item.data() + item.size() <= bytes.data() + bytes.size(),
+            "item outside the data");
+        check(reader.position() > last, "reader did not move on");
+        last = reader.position();
+        check(++items <= bytes.size(), "more items than bytes");
+    }
+    check(reader.atEnd(), "no item, yet not at the end");
+}
+
+void parse(std::string_view bytes) {
+    const std::optional<Permanence> p = parsePermanence(bytes);
+    if (!p) {
+        return;
+    }
+    check(p->spins.size() == p->spinCount + 21, "permanenz not sized N + 21");
+    check(!p->spins[0].has_value(), "entry 0 filled");
+    for (std::size_t k = 1; k < p->spins.size(); ++k) {
+        check(p->spins[k].has_value() == (k <= p->spinCount), "spins not at 1 to N");
+    }
+    check(isValidUtf8(p->description), "description is no UTF-8");
+    check(p->description.find('\n') == std::string::npos, "line feed in the description");
+    check(p->description.find('\0') == std::string::npos, "NUL in the description");
+}
+
+void importAndReplay(std::string_view bytes) {
+    testing::FakePlatform fake;
+    BytesFileSystem files(bytes);
+    Platform platform{fake.messageBox, fake.clock, fake.locale, files, fake.printer, fake.session};
+    Program program(platform);
+    program.startUp();
+    Form1& form = program.form;
+    const State& s = form.state;
+
+    form.okextern.click();
+    form.File1.listIndex = 0;
+    form.File1.click();
+    check(form.okexternok.enabled, "OK not enabled by the file list");
+    const std::string instructions = form.text.caption;
+    form.okexternok.click();
+
+    if (s.importmodus == 0) {
+        check(form.Frame1.visible && form.text.caption == instructions && s.permanenz.empty(),
+              "a rejected file changed the window");
+        return;
+    }
+    check(!form.Frame1.visible && !form.okextern.enabled, "panel not closed");
+    check(s.permanenz.size() == static_cast<std::size_t>(s.sollwuerfe) + 21,
+          "permanenz does not match sollwuerfe");
+    check(s.permanzahl == s.sollwuerfe, "counted and wanted differ");
+
+    // Replay a little past the recorded spins, into the empty entries behind them.
+    form.textanzahl.setText(std::to_string(std::min<std::size_t>(s.permanenz.size() + 3, 400)));
+    form.Option1.select(1);
+    form.okstart.click();
+}
+
+// Feeds the bytes to the item reader, to the parser and, as the chosen file, to a
+// whole import followed by a replay. Aborts when an invariant does not hold.
+void fuzzImport(std::string_view bytes) {
+    splitItems(bytes);
+    parse(bytes);
+    // The reader parses the file as decoded: UTF-16 behind its mark turned into
+    // UTF-8, a DOS end-of-file mark dropped.
+    const std::string decoded = decodedFileText(std::string(bytes));
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        check(isValidUtf8(decoded), "decoded UTF-16 is no UTF-8");
+    }
+    parse(decoded);
+    importAndReplay(bytes);
+}
+
+}  // namespace
+}  // namespace lurnatik::fuzzing
+
+#ifdef LURNATIK_FUZZ_DIR
+#include <gtest/gtest.h>
+
+TEST(FuzzRegression, EverySavedInputPasses) {
+    int replayed = 0;
+    for (const char* folder : {"corpus", "regressions"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(
+                 std::filesystem::path(LURNATIK_FUZZ_DIR) / folder)) {
+            if (!entry.is_regular_file() || entry.path().filename() == "README") {
+                continue;
+            }
+            SCOPED_TRACE(entry.path().string());
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+            lurnatik::fuzzing::fuzzImport(bytes);
+            ++replayed;
+        }
+    }
+    EXPECT_GT(replayed, 0);
+}
+#else
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    lurnatik::fuzzing::fuzzImport(data, size);
+    lurnatik::fuzzing::fuzzImport({reinterpret_cast<const char*>(data), size});
     return 0;
 }
+#endif

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,12 +19,11 @@ namespace lurnatik::testing {
 // The disk, except where a test says otherwise.
 class BendableFiles : public DiskFileSystem {
   public:
-    bool isDirectory(const std::string& path) override;
-    std::vector<std::string> textFiles(const std::string& directory) override;
-    std::optional<std::string> readFile(const std::string& path) override;
+    std::optional<std::string> readFile(const std::string& path) override {
+        pathsRead.push_back(path);
+        return reader ? reader(path) : DiskFileSystem::readFile(path);
+    }
 
-    // Directories that exist only here, with the text files they list.
-    std::map<std::string, std::vector<std::string>> virtualDirectories;
     // When set, answers every readFile instead of the disk.
     std::function<std::optional<std::string>(const std::string& path)> reader;
     std::vector<std::string> pathsRead;
@@ -36,7 +35,16 @@ class ImportTest : public ::testing::Test {
     ImportTest() { program.startUp(); }
 
     // Import, the directory, a click on the file, OK: as a user would.
-    void chooseFile(const std::string& directory, const std::string& name);
+    void chooseFile(const std::string& directory, const std::string& name) {
+        form.okextern.click();
+        form.Dir1.setPath(directory);
+        form.Dir1.onOpen(form.Dir1.pathEntries - 1);  // reads it again, as files come and go
+        const auto& items = form.File1.items;
+        const auto it = std::find(items.begin(), items.end(), name);
+        ASSERT_NE(it, items.end()) << name << " is not listed in " << directory;
+        form.File1.listIndex = static_cast<int>(it - items.begin());
+        form.File1.click();
+    }
     void importFile(const std::string& directory, const std::string& name) {
         chooseFile(directory, name);
         form.okexternok.click();
@@ -50,7 +58,6 @@ class ImportTest : public ::testing::Test {
         fake.messageBox.answers.push_back(Answer::Ja);
         form.okabbrechen.click();
     }
-    std::vector<double> spins() const;  // entries 1 to N, empty ones as NaN
 
     FakePlatform fake;
     BendableFiles files;
@@ -63,6 +70,21 @@ class ImportTest : public ::testing::Test {
 };
 
 // A permanence file: the four header lines, then the data lines, CR LF line ends.
-std::string permanenceFile(const std::vector<std::string>& dataLines);
+inline std::string permanenceFile(const std::vector<std::string>& dataLines) {
+    std::string text = "Spielbank Hamburg\r\nTisch 3\r\nJanuar 1999\r\nPermanenz\r\n";
+    for (const std::string& line : dataLines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+// permanenz after an import of these spins: entry 0 empty, the spins at 1 to N,
+// twenty empty entries behind them.
+inline std::vector<PermanenzEntry> permanenzOf(const std::vector<double>& spins) {
+    std::vector<PermanenzEntry> entries(1);
+    entries.insert(entries.end(), spins.begin(), spins.end());
+    entries.resize(entries.size() + 20);
+    return entries;
+}
 
 }  // namespace lurnatik::testing

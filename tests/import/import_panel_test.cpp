@@ -39,102 +39,91 @@ TEST_F(ImportTest, ListsStartAtTheWorkingDirectoryAndItsDrive) {
     EXPECT_FALSE(form.Frame1.visible);
 }
 
-TEST_F(ImportTest, OpeningADirectoryListsItsPathItsSubdirectoriesAndItsTextFiles) {
-    // Sorted without regard to case, umlauts among their letters.
-    for (const char* name : {"b.Txt", "FILE.TXT", "a.txt", "Ulm.txt", "übersicht.txt", "notes.text",
-                             "txt", ".hidden.txt"}) {
-        temp.write(name, "");
+// What the panel shows after a step: the directory (below the temporary one as
+// "."), its subdirectories, its text files, the chosen file, and whether OK is on.
+std::string panelView(const Form1& form, const std::string& top) {
+    const std::string& path = form.Dir1.path();
+    std::string view = path.rfind(top, 0) == 0 ? "." + path.substr(top.size()) : path;
+    view += " (";
+    for (std::size_t i = form.Dir1.pathEntries; i < form.Dir1.items.size(); ++i) {
+        view += form.Dir1.items[i] + (i + 1 < form.Dir1.items.size() ? " " : "");
     }
-    for (const char* name : {"Zeta", "alpha", "ordner.txt"}) {
+    view += ")";
+    for (const std::string& name : form.File1.items) {
+        view += " " + name;
+    }
+    return view + " [" + form.File1.fileName() + "]" + (form.okexternok.enabled ? " OK" : "");
+}
+
+// The user's steps through the lists, each with what the panel shows after it.
+TEST_F(ImportTest, NavigationStepsThroughTheLists) {
+    for (const char* name : {"leer", "sub", "weg", "tisch"}) {
         temp.makeDirectory(name);
     }
-    form.Dir1.setPath(temp.path());
-
-    EXPECT_EQ(form.File1.path, temp.path());
-    EXPECT_EQ(form.File1.items,
-              (std::vector<std::string>{"a.txt", "b.Txt", "FILE.TXT", "übersicht.txt", "Ulm.txt"}));
-    EXPECT_EQ(form.File1.listIndex, -1);
-
-    const auto& lines = form.Dir1.items;
-    std::vector<std::string> path{"/"};
-    for (const auto& part : std::filesystem::path(temp.path()).relative_path()) {
-        path.push_back(part.string());
+    for (const char* name : {"a.txt", "tisch/t1.txt"}) {
+        temp.write(name, "");
     }
-    ASSERT_EQ(form.Dir1.pathEntries, static_cast<int>(path.size()));
-    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + form.Dir1.pathEntries), path);
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + form.Dir1.pathEntries, lines.end()),
-              (std::vector<std::string>{"alpha", "ordner.txt", "Zeta"}));
-}
-
-// A double-click opens a subdirectory or an ancestor, and reads the open
-// directory again.
-TEST_F(ImportTest, DoubleClickOpensADirectory) {
-    temp.makeDirectory("tisch");
-    temp.write("tisch/t1.txt", "");
-    form.Dir1.setPath(temp.path());
-    form.Dir1.onOpen(form.Dir1.pathEntries);  // the first subdirectory
-    EXPECT_EQ(form.Dir1.path(), temp.file("tisch"));
-    EXPECT_EQ(form.File1.items, std::vector<std::string>{"t1.txt"});
-    form.File1.listIndex = 0;
-    temp.write("tisch/t2.txt", "");
-    form.Dir1.onOpen(form.Dir1.pathEntries - 1);
-    EXPECT_EQ(form.File1.items, (std::vector<std::string>{"t1.txt", "t2.txt"}));
-    EXPECT_EQ(form.File1.fileName(), "t1.txt") << "the same directory keeps the chosen file";
-
-    form.Dir1.onOpen(form.Dir1.pathEntries - 2);  // the parent
-    EXPECT_EQ(form.Dir1.path(), temp.path());
+    const auto open = [&](int index) { form.Dir1.onOpen(form.Dir1.pathEntries + index); };
+    const struct {
+        const char* what;
+        std::function<void()> step;
+        std::string view;
+    } steps[] = {
+        {"a directory change does not enable OK",
+         [&] {
+             form.okextern.click();
+             form.Dir1.setPath(temp.path());
+         },
+         ". (leer sub tisch weg) a.txt []"},
+        {"the plain form of a path", [&] { form.Dir1.setPath(temp.path() + "/sub/../"); },
+         ". (leer sub tisch weg) a.txt []"},
+        {"a click while files are listed", [&] { form.File1.click(); },
+         ". (leer sub tisch weg) a.txt [] OK"},
+        {"a subdirectory; OK stays", [&] { open(0); }, "./leer () [] OK"},
+        {"the parent", [&] { form.Dir1.onOpen(form.Dir1.pathEntries - 2); },
+         ". (leer sub tisch weg) a.txt [] OK"},
+        {"a subdirectory gone before its double-click",
+         [&] {
+             std::filesystem::remove(temp.file("weg"));
+             open(3);
+         },
+         ". (leer sub tisch) a.txt [] OK"},
+        {"a directory that is not there", [&] { form.Dir1.setPath(temp.file("fehlt")); },
+         ". (leer sub tisch) a.txt [] OK"},
+        {"Abbr. and reopening keep OK",
+         [&] {
+             form.okexternabbruch.click();
+             form.okextern.click();
+         },
+         ". (leer sub tisch) a.txt [] OK"},
+        {"reading the open directory again keeps the chosen file",
+         [&] {
+             open(2);
+             form.File1.listIndex = 0;
+             temp.write("tisch/t2.txt", "");
+             form.Dir1.onOpen(form.Dir1.pathEntries - 1);
+         },
+         "./tisch () t1.txt t2.txt [t1.txt] OK"},
+        {"a ready drive", [&] { form.Drive1.setDrive(temp.file("sub")); }, "./sub () [] OK"},
+        {"a drive not ready is ignored", [&] { form.Drive1.setDrive(temp.file("fehlt")); },
+         "./sub () [] OK"},
+        {"a click while no file is listed", [&] { form.File1.click(); }, "./sub () []"}};
+    for (const auto& s : steps) {
+        s.step();
+        EXPECT_EQ(panelView(form, temp.path()), s.view) << s.what;
+        // The lines above the subdirectories spell the path; the file list follows.
+        std::string spelled;
+        for (int i = 1; i < form.Dir1.pathEntries; ++i) {
+            spelled += "/" + form.Dir1.items[static_cast<std::size_t>(i)];
+        }
+        EXPECT_EQ(spelled.empty() ? "/" : spelled, form.Dir1.path()) << s.what;
+        EXPECT_EQ(form.File1.path, form.Dir1.path()) << s.what;
+    }
+    EXPECT_EQ(form.Drive1.drive(), temp.file("fehlt"));
+    EXPECT_TRUE(fake.messageBox.asked.empty());
     form.Dir1.onOpen(0);
-    EXPECT_EQ(form.Dir1.path(), "/");
     EXPECT_EQ(form.File1.path, "/");
     EXPECT_EQ(form.Dir1.pathEntries, 1);
-}
-
-TEST_F(ImportTest, Dir1TakesOnlyADirectoryThatIsThereInItsPlainForm) {
-    temp.makeDirectory("sub");
-    temp.makeDirectory("weg");
-    temp.write("a.txt", "");
-    form.Dir1.setPath(temp.path() + "/sub/../");
-    EXPECT_EQ(form.Dir1.path(), temp.path());
-    EXPECT_EQ(form.File1.path, temp.path());
-    std::filesystem::remove(temp.file("weg"));
-    form.Dir1.onOpen(form.Dir1.pathEntries + 1);  // "weg", gone before its double-click
-    form.Dir1.setPath(temp.file("fehlt"));
-    EXPECT_EQ(form.Dir1.path(), temp.path());
-    EXPECT_EQ(form.Dir1.items.back(), "sub") << "the list shows it gone";
-    EXPECT_EQ(form.File1.path, temp.path());
-    EXPECT_EQ(form.File1.items, std::vector<std::string>{"a.txt"});
-}
-
-TEST_F(ImportTest, OkFollowsOnlyClicksOnTheFileList) {
-    temp.write("perm.txt", "");
-    temp.makeDirectory("leer");
-    form.okextern.click();
-    form.Dir1.setPath(temp.path());
-    EXPECT_FALSE(form.okexternok.enabled) << "changing the directory does not enable OK";
-    form.File1.click();
-    EXPECT_TRUE(form.okexternok.enabled) << "a click while files are listed";
-
-    form.Dir1.setPath(temp.file("leer"));
-    EXPECT_TRUE(form.okexternok.enabled);
-    form.okexternabbruch.click();
-    form.okextern.click();
-    EXPECT_TRUE(form.okexternok.enabled) << "kept through Abbr. and reopening";
-
-    form.File1.click();
-    EXPECT_FALSE(form.okexternok.enabled) << "a click while no file is listed";
-}
-
-TEST_F(ImportTest, AReadyDriveMovesBothListsToItAndOneNotReadyIsIgnored) {
-    files.virtualDirectories[temp.path()] = {"x.txt"};
-    form.Drive1.setDrive(temp.path());
-    EXPECT_EQ(form.Dir1.path(), temp.path());
-    EXPECT_EQ(form.File1.items, std::vector<std::string>{"x.txt"});
-    form.Drive1.setDrive(temp.file("leer"));  // no such directory
-    EXPECT_EQ(form.Drive1.drive(), temp.file("leer"));
-    EXPECT_EQ(form.Dir1.path(), temp.path());
-    EXPECT_EQ(form.File1.path, temp.path());
-    EXPECT_EQ(form.File1.items, std::vector<std::string>{"x.txt"});
-    EXPECT_TRUE(fake.messageBox.asked.empty());
 }
 
 TEST_F(ImportTest, AfterRestartThePanelOpensAgainAtTheDirectoryLastUsed) {

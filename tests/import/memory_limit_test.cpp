@@ -10,14 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include "platform/memory_probe.h"
-#include "support/fake_platform.h"
+#include "support/program_test.h"
 #include "support/temp_dir.h"
-#include "window/program.h"
 
 namespace lurnatik {
 namespace {
@@ -26,25 +23,9 @@ constexpr std::uint64_t kLimit = 250u << 20;
 constexpr int kSpins = 30'000'000;  // 240 MB of entries
 constexpr auto kDeadline = std::chrono::seconds(120);
 
-void writeHugeFile(const std::string& path) {
-    std::ofstream out(path, std::ios::binary);
-    out << "Spielbank Hamburg\r\nTisch 1\r\nJanuar\r\nPermanenz\r\n";
-    const std::string chunk = [] {
-        std::string c;
-        for (int i = 0; i < 1'000'000; ++i) {
-            c += "7,";
-        }
-        return c;
-    }();
-    for (int i = 0; i < kSpins / 1'000'000; ++i) {
-        out << chunk;
-    }
-}
-
 bool writeText(const std::string& path, const std::string& text) {
     std::ofstream out(path);
-    out << text;
-    out.flush();
+    out << text << std::flush;
     return static_cast<bool>(out);
 }
 
@@ -65,37 +46,41 @@ int importRefused(const std::string& directory) {
     return form.state.importmodus == 0 && form.Frame1.visible ? 0 : 1;
 }
 
-// Runs `enterLimit` and then the import in a child; the child's end, as waitpid
-// tells it, or nullopt when it did not end in time (it is then killed).
-std::optional<int> runLimitedImport(const std::function<bool()>& enterLimit,
-                                    const std::string& directory) {
-    const pid_t child = fork();
-    if (child == 0) {
-        _exit(enterLimit() ? importRefused(directory) : 3);
-    }
-    const auto deadline = std::chrono::steady_clock::now() + kDeadline;
-    int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            return std::nullopt;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return status;
-}
-
-void expectRefusedCleanly(std::optional<int> status) {
-    ASSERT_TRUE(status) << "the import did not end within the deadline";
-    ASSERT_FALSE(WIFSIGNALED(*status)) << "killed by signal " << WTERMSIG(*status);
-    ASSERT_NE(WEXITSTATUS(*status), 3) << "the child could not enter the limit";
-    EXPECT_EQ(WEXITSTATUS(*status), 0) << "the file was not refused";
-}
-
 class MemoryLimit : public ::testing::Test {
   protected:
-    void SetUp() override { writeHugeFile(files.file("huge.txt")); }
+    void SetUp() override {
+        std::ofstream out(files.file("huge.txt"), std::ios::binary);
+        out << "Spielbank Hamburg\r\nTisch 1\r\nJanuar\r\nPermanenz\r\n";
+        std::string chunk;
+        for (int i = 0; i < 1'000'000; ++i) {
+            chunk += "7,";
+        }
+        for (int i = 0; i < kSpins / 1'000'000; ++i) {
+            out << chunk;
+        }
+    }
+
+    // Runs `enterLimit` and then the import in a child, which must end cleanly
+    // within the deadline with the file refused.
+    void expectRefusedUnder(const std::function<bool()>& enterLimit) {
+        const pid_t child = fork();
+        if (child == 0) {
+            _exit(enterLimit() ? importRefused(files.path()) : 3);
+        }
+        const auto deadline = std::chrono::steady_clock::now() + kDeadline;
+        int status = 0;
+        while (waitpid(child, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                kill(child, SIGKILL);
+                waitpid(child, &status, 0);
+                FAIL() << "the import did not end within the deadline";
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        ASSERT_FALSE(WIFSIGNALED(status)) << "killed by signal " << WTERMSIG(status);
+        ASSERT_NE(WEXITSTATUS(status), 3) << "the child could not enter the limit";
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "the file was not refused";
+    }
     testing::TempDir files;
 };
 
@@ -114,33 +99,27 @@ TEST_F(MemoryLimit, HugeFileInAMemoryCgroupIsRefusedNotKilled) {
         std::filesystem::remove(group, error);
         GTEST_SKIP() << "cannot make a memory cgroup under " << own.front().directory;
     }
-    const auto status = runLimitedImport(
-        [&] { return writeText(group + "/cgroup.procs", std::to_string(getpid())); }, files.path());
+    expectRefusedUnder(
+        [&] { return writeText(group + "/cgroup.procs", std::to_string(getpid())); });
     std::filesystem::remove(group, error);
-    expectRefusedCleanly(status);
 }
 
 TEST_F(MemoryLimit, HugeFileUnderAnAddressSpaceLimitIsRefused) {
-    const std::uint64_t mapped = [] {
-        std::ifstream status("/proc/self/status");
-        std::string word;
-        while (status >> word && word != "VmSize:") {
-        }
-        std::uint64_t kib = 0;
-        status >> kib;
-        return kib * 1024;
-    }();
+    std::ifstream status("/proc/self/status");
+    std::string word;
+    while (status >> word && word != "VmSize:") {
+    }
+    std::uint64_t mapped = 0;
+    status >> mapped;
+    mapped *= 1024;
     if (mapped > (std::uint64_t{1} << 40)) {
         GTEST_SKIP() << "the process maps " << (mapped >> 40)
                      << " TiB (a sanitizer build): no address-space limit can be set";
     }
-    const auto status = runLimitedImport(
-        [&] {
-            const rlimit limit{mapped + kLimit, mapped + kLimit};
-            return setrlimit(RLIMIT_AS, &limit) == 0;
-        },
-        files.path());
-    expectRefusedCleanly(status);
+    expectRefusedUnder([&] {
+        const rlimit limit{mapped + kLimit, mapped + kLimit};
+        return setrlimit(RLIMIT_AS, &limit) == 0;
+    });
 }
 
 }  // namespace

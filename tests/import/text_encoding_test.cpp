@@ -3,68 +3,46 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace lurnatik {
 namespace {
 
-TEST(TextEncoding, KeepsValidUtf8) {
-    EXPECT_EQ(toUtf8("W\xC3\xBCrfe \xE2\x82\xAC"), "W\xC3\xBCrfe \xE2\x82\xAC");
+using namespace std::string_literals;
+
+std::string decoded(std::string_view bytes) {
+    return decodedFileText(std::string(bytes));
 }
 
-TEST(TextEncoding, ReadsOtherBytesAsWindows1252) {
-    EXPECT_EQ(toUtf8("W\xFCrfe, Gr\xF6\xDF"
-                     "e \x80 \x84x\x93"),
-              "W\xC3\xBCrfe, Gr\xC3\xB6\xC3\x9F"
-              "e \xE2\x82\xAC \xE2\x80\x9Ex\xE2\x80\x9C");
-    EXPECT_EQ(windows1252ToUtf8("\x81\x9F"), "\xEF\xBF\xBD\xC5\xB8");
-}
+// Bytes that are not strictly UTF-8 are read as Windows-1252 (the valid ones stay).
+struct Encoding {
+    const char* what;
+    std::string (*decode)(std::string_view);
+    std::string bytes, text;
+};
 
-TEST(TextEncoding, Utf8ValidityIsStrict) {
-    EXPECT_TRUE(isValidUtf8("plain"));
-    EXPECT_TRUE(isValidUtf8("\xF0\x9F\x8E\xB2"));  // U+1F3B2
-    for (const char* bytes : {"\xC3",              // cut short
-                              "\xC0\xAF",          // overlong
-                              "\xE0\x80\xAF",      // overlong
-                              "\xED\xA0\x80",      // surrogate
-                              "\xF4\x90\x80\x80",  // too high
-                              "\xE4\xF6",          // Latin-1
-                              "\xC3\xA4\xBF"}) {   // stray byte
-        EXPECT_FALSE(isValidUtf8(bytes)) << bytes;
-    }
-}
-
-TEST(TextEncoding, DecodesUtf16BehindItsMarkAndDropsOneEndOfFileMark) {
-    using namespace std::string_literals;
-    for (const auto& [bytes, text] :
-         std::vector<std::pair<std::string, std::string>>{{"\xFF\xFE"
-                                                           "A\0\xFC\0\xAC\x20"s,
-                                                           "A\xC3\xBC\xE2\x82\xAC"},
-                                                          {"\xFE\xFF"
-                                                           "\xD8\x3C\xDF\xB2"s,
-                                                           "\xF0\x9F\x8E\xB2"},  // a surrogate pair
-                                                          {"\xFF\xFE"
-                                                           "\x00\xD8"
-                                                           "A\0"s,
-                                                           "\xEF\xBF\xBD"
-                                                           "A"},  // a lone surrogate
-                                                          {"\xFF\xFE"
-                                                           "A\0B"s,
-                                                           "A\xEF\xBF\xBD"},  // an odd last byte
-                                                          {"\xFF\xFE"
-                                                           "1\0\x1A\0"s,
-                                                           "1"},
-                                                          {"1\x1A\x1A", "1\x1A"},
-                                                          {"\x1A"
-                                                           "1",
-                                                           "\x1A"
-                                                           "1"},
-                                                          {"\xFF\xFD"
-                                                           "1",
-                                                           "\xFF\xFD"
-                                                           "1"}}) {
-        EXPECT_EQ(decodedFileText(bytes), text) << bytes;
+TEST(TextEncoding, DecodesEachEncoding) {
+    const Encoding cases[] = {
+        {"valid UTF-8", toUtf8, "W\xC3\xBCrfe \xE2\x82\xAC", "W\xC3\xBCrfe \xE2\x82\xAC"},
+        {"four bytes", toUtf8, "\xF0\x9F\x8E\xB2", "\xF0\x9F\x8E\xB2"},
+        {"Windows-1252", toUtf8, "Gr\xF6\xDF\x65 \x80 \x84x\x93",
+         "Gr\xC3\xB6\xC3\x9F\x65 \xE2\x82\xAC \xE2\x80\x9Ex\xE2\x80\x9C"},
+        {"unassigned and high", windows1252ToUtf8, "\x81\x9F", "\xEF\xBF\xBD\xC5\xB8"},
+        {"cut short", toUtf8, "\xC3", "\xC3\x83"},
+        {"overlong of two", toUtf8, "\xC0\xAF", "\xC3\x80\xC2\xAF"},
+        {"overlong of three", toUtf8, "\xE0\x80\xAF", "\xC3\xA0\xE2\x82\xAC\xC2\xAF"},
+        {"surrogate", toUtf8, "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
+        {"too high", toUtf8, "\xF4\x90\x80\x80", "\xC3\xB4\xEF\xBF\xBD\xE2\x82\xAC\xE2\x82\xAC"},
+        {"stray byte", toUtf8, "\xC3\xA4\xBF", "\xC3\x83\xC2\xA4\xC2\xBF"},
+        {"UTF-16 LE", decoded, "\xFF\xFE\x41\0\xFC\0\xAC\x20"s, "\x41\xC3\xBC\xE2\x82\xAC"},
+        {"UTF-16 BE, a surrogate pair", decoded, "\xFE\xFF\xD8\x3C\xDF\xB2", "\xF0\x9F\x8E\xB2"},
+        {"a lone surrogate", decoded, "\xFF\xFE\0\xD8\x41\0"s, "\xEF\xBF\xBD\x41"},
+        {"an odd last byte", decoded, "\xFF\xFE\x41\0\x42"s, "\x41\xEF\xBF\xBD"},
+        {"UTF-16 end-of-file mark", decoded, "\xFF\xFE\x31\0\x1A\0"s, "\x31"},
+        {"one end-of-file mark", decoded, "1\x1A\x1A", "1\x1A"},
+        {"end-of-file mark first", decoded, "\x1A\x31", "\x1A\x31"},
+        {"no mark", decoded, "\xFF\xFD\x31", "\xFF\xFD\x31"}};
+    for (const Encoding& c : cases) {
+        EXPECT_EQ(c.decode(c.bytes), c.text) << c.what;
     }
 }
 

@@ -26,6 +26,44 @@ TEST(UserMountPoints, KeepsRealFileSystemsOnly) {
               (std::vector<std::string>{"/", "/home", "/media/USB Stick", "/mnt/share"}));
 }
 
+// What a directory lists: its files and subdirectories, hidden ones left out,
+// letter case ignored and umlauts among their base letters (ß as ss).
+struct Listing {
+    const char* what;
+    std::vector<std::string> files, directories;
+    std::vector<std::string> textFiles, subdirectories;
+};
+
+TEST(DiskFileSystem, ListsTextFilesAndSubdirectoriesInNameOrder) {
+    const Listing cases[] = {
+        {"text files only",
+         {"b.Txt", "FILE.TXT", "a.txt", "notes.text", "txt", ".hidden.txt"},
+         {"Zeta", "alpha", "ordner.txt", ".git"},
+         {"a.txt", "b.Txt", "FILE.TXT"},
+         {"alpha", "ordner.txt", "Zeta"}},
+        {"umlauts among plain letters",
+         {"vase.txt", "ümlaut.txt", "umlaut.txt", "Ulm.txt", "uhr.txt", "Übel.txt", "ozon.txt",
+          "Öl.txt", "öde.txt", "Obst.txt", "mast.txt", "maß.txt", "Masern.txt", "azur.txt",
+          "ärger.txt", "Äpfel.txt", "apfel.txt"},
+         {"Zoll", "Ärger", "Akte"},
+         {"apfel.txt", "Äpfel.txt", "ärger.txt", "azur.txt", "Masern.txt", "maß.txt", "mast.txt",
+          "Obst.txt", "öde.txt", "Öl.txt", "ozon.txt", "Übel.txt", "uhr.txt", "Ulm.txt",
+          "umlaut.txt", "ümlaut.txt", "vase.txt"},
+         {"Akte", "Ärger", "Zoll"}}};
+    for (const Listing& c : cases) {
+        testing::TempDir temp;
+        for (const std::string& name : c.files) {
+            temp.write(name, "");
+        }
+        for (const std::string& name : c.directories) {
+            temp.makeDirectory(name);
+        }
+        DiskFileSystem files;
+        EXPECT_EQ(files.textFiles(temp.path()), c.textFiles) << c.what;
+        EXPECT_EQ(files.subdirectories(temp.path()), c.subdirectories) << c.what;
+    }
+}
+
 TEST(DiskFileSystem, ReadsRegularFilesOnly) {
     testing::TempDir temp;
     temp.write("a.txt", std::string("x\0y", 3));
