@@ -5,55 +5,26 @@
 # writes must hold the report (title, date, 37 rows) and the window's image.
 # Usage: cups_print_test.sh PROGRAM
 # Exits 77 (skipped) where cupsd cannot run here.
-set -Eeuo pipefail
-trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
-
-exe=$1
 here=$(cd "$(dirname "$0")" && pwd)
-skip() {
-    echo "SKIP: $*" >&2
-    exit 77
-}
-for tool in Xvfb xdotool pdftotext pdfimages; do
-    command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/install-deps installs it)" >&2; exit 1; }
-done
+. "$here/checks.sh"
+. "$here/x_session.sh"
+exe=$1
+need_tools Xvfb xdotool pdftotext pdfimages
 [ -x /usr/sbin/cupsd ] && [ -x /usr/lib/cups/backend/cups-pdf ] \
     || skip "cupsd or the cups-pdf backend is not installed (packages cups, printer-driver-cups-pdf)"
 [ "$(id -u)" -eq 0 ] || skip "the cups-pdf backend runs only when cupsd runs as root"
 
-# shellcheck source=x_session.sh
-. "$here/x_session.sh"
-work=$(mktemp -d)
 chmod 755 "$work"
 queue=lurnatik-test-$$
 # cups-pdf reads settings only from /etc/cups: those of cups-pdf:/NAME from
 # cups-pdf-NAME.conf.
 queue_conf=/etc/cups/cups-pdf-$queue.conf
 CUPSD_PID=
-cleanup() {
-    local rc=$?
-    if [ "$rc" -ne 0 ] && [ "$rc" -ne 77 ]; then
-        cat "$work/log/error_log" "$work/app.log" 2>/dev/null | tail -n 40 >&2 || true
-    fi
+on_failure() { cat "$work/log/error_log" "$work/app.log" 2>/dev/null | tail -n 40 >&2; }
+on_exit() {
     x_session_stop
-    if [ -n "$CUPSD_PID" ]; then
-        kill "$CUPSD_PID" 2>/dev/null || true
-        wait "$CUPSD_PID" 2>/dev/null || true
-    fi
+    stop_processes $CUPSD_PID
     rm -f "$queue_conf"
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Waits up to $1 tenths of a second for the command after it to succeed.
-wait_for() {
-    local tenths=$1 i
-    shift
-    for ((i = 0; i < tenths; i++)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
 }
 
 mkdir -p "$work"/{etc/ppd,spool,tmp,cache,state,log,pdf}
@@ -73,19 +44,13 @@ DefaultPolicy test
   </Limit>
 </Policy>
 CONF
-cat >"$work/cups-files.conf" <<CONF
-ServerRoot $work/etc
-RequestRoot $work/spool
-TempDir $work/tmp
-CacheDir $work/cache
-StateDir $work/state
-ErrorLog $work/log/error_log
-AccessLog $work/log/access_log
-PageLog $work/log/page_log
-Printcap $work/printcap
-ServerBin /usr/lib/cups
-DataDir /usr/share/cups
-CONF
+{
+    for dir in ServerRoot=etc RequestRoot=spool TempDir=tmp CacheDir=cache StateDir=state; do
+        echo "${dir%=*} $work/${dir#*=}"
+    done
+    for log in Error Access Page; do echo "${log}Log $work/log/${log,}_log"; done
+    printf '%s\n' "Printcap $work/printcap" "ServerBin /usr/lib/cups" "DataDir /usr/share/cups"
+} >"$work/cups-files.conf"
 # Label 1: each file named after its job, so that no job overwrites another.
 printf 'Out %s\nAnonDirName %s\nLog %s\nLabel 1\nPDFVer 1.5\n' "$work/pdf" "$work/pdf" "$work/log" >"$queue_conf"
 
@@ -93,7 +58,7 @@ printf 'Out %s\nAnonDirName %s\nLog %s\nLabel 1\nPDFVer 1.5\n' "$work/pdf" "$wor
 CUPSD_PID=$!
 export CUPS_SERVER=$work/cups.sock
 running() { lpstat -r 2>/dev/null | grep -q 'is running'; }
-if ! wait_for 100 running; then
+if ! wait_for 100 "$CUPSD_PID" running; then
     cat "$work/log/cupsd.stderr" "$work/log/error_log" 2>/dev/null >&2 || true
     skip "cupsd did not start here"
 fi
@@ -106,56 +71,35 @@ lpadmin -d "$queue"
 
 x_start "$exe" "$work"
 
-# Answers the printer-setup question with "Nein": the focus starts on the
-# default "Ja", Tab moves it to "Nein".
-answer_nein() {
-    local box
-    wait_for 100 xdotool search --onlyvisible --name "$1" >/dev/null
-    box=$(xdotool search --onlyvisible --name "$1" | head -n 1)
-    xdotool windowfocus --sync "$box" key Tab space
-    wait_for 100 bash -c "! xdotool search --onlyvisible --name '$1' >/dev/null"
-}
 pdfs() { find "$work/pdf" -name '*.pdf' -size +0 | sort; }
 # A PDF is complete when no job is left in the queue.
 printed() { [ "$(pdfs | wc -l)" -ge "$1" ] && [ -z "$(lpstat -o 2>/dev/null)" ]; }
-
-# Druck is offered once a run has thrown.
+# Presses a button that prints, answers the printer-setup question with
+# "Nein" (the focus starts on the default "Ja", Tab moves it to "Nein") and
+# waits for the queue's PDF number $3.
 # shellcheck disable=SC2086 # the click points are "X Y" pairs
-x_click_twips $X_TEXTANZAHL
-x_type 100
-# shellcheck disable=SC2086
-x_click_twips $X_DURCHLAUF
-# shellcheck disable=SC2086
-x_click_twips $X_START
-# shellcheck disable=SC2086
-x_click_twips $X_DRUCK
-answer_nein "Ausdruck Figuren1"
-wait_for 600 printed 1 || { echo "FAIL: no PDF of the report within 60 s" >&2; exit 1; }
+print_with() {
+    local box
+    x_click_twips $1 $2
+    wait_for 100 "$X_APP_PID" x_find_window "$3"
+    box=$X_WINDOW && x_find_window
+    xdotool windowfocus --sync "$box" key Tab space
+    wait_for 600 "$CUPSD_PID" printed "$4" || { echo "FAIL: nothing printed for $3 within 60 s" >&2 && exit 1; }
+}
+# Druck is offered once a run has thrown.
+x_run_durchlauf 100
+print_with $X_DRUCK "Ausdruck Figuren1" 1
 report=$(pdfs | head -n 1)
-
-# shellcheck disable=SC2086
-x_click_twips $X_COPY
-answer_nein "Ausdruck Tendenz1"
-wait_for 600 printed 2 || { echo "FAIL: no PDF of the window copy within 60 s" >&2; exit 1; }
+print_with $X_COPY "Ausdruck Tendenz1" 2
 copy=$(pdfs | grep -vxF "$report")
 
 text=$(pdftotext -layout "$report" -)
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
 grep -q 'K o r v e l / Z T / T e s s a l o r e n 1' <<<"$text" || fail "the report has no title"
 # The program runs in the C locale (x_session.sh): its short date is "7 Dec 2026".
 today=$(LC_ALL=C date '+%-d %b %Y')
 grep -qF "Datum: $today" <<<"$text" || fail "the report has not the date $today"
 numbers=$(grep -E '^ *[0-9]+( +[0-9]+)* *$' <<<"$text" | awk '{print $1}' | tr '\n' ' ')
 [ "$numbers" = "$(seq -s ' ' 0 36) " ] || fail "the report's rows are numbered $numbers, not 0 to 36"
-images=$(pdfimages -list "$copy" | tail -n +3 | wc -l)
-[ "$images" -ge 1 ] || fail "the window copy holds no image"
-
-if [ "$failures" -ne 0 ]; then
-    echo "$text" >&2
-    exit 1
-fi
-echo "report and window copy printed through cups-pdf"
+[ "$(pdfimages -list "$copy" | tail -n +3 | wc -l)" -ge 1 ] || fail "the window copy holds no image"
+[ "$failures" -eq 0 ] || echo "$text" >&2
+finish "report and window copy printed through cups-pdf"

@@ -1,12 +1,31 @@
-# Sourced by the end-to-end test and scripts/screenshot: a private X server,
+# Sourced by the end-to-end tests and scripts/screenshot: a private X server,
 # the program in it, and real input events on its controls.
 # Needs: Xvfb, xdotool, ImageMagick's import.
 # After x_start EXE WORKDIR: DISPLAY is exported and X_WINDOW is the
 # program's window. x_session_stop ends both; call it from an EXIT trap.
+X_XVFB_PID= X_APP_PID= X_WINDOW=
 
-X_XVFB_PID=
-X_APP_PID=
-X_WINDOW=
+# Waits up to $1 tenths of a second for the command after $2 to succeed while
+# process $2 runs.
+wait_for() {
+    local tenths=$1 pid=$2 i
+    shift 2
+    for ((i = 0; i < tenths; i++)); do
+        "$@" && return 0
+        kill -0 "$pid" 2>/dev/null || { echo "process $pid ended while waiting for: $*" >&2 && return 1; }
+        sleep 0.1
+    done
+    echo "no success within $tenths tenths of a second: $*" >&2
+    return 1
+}
+
+stop_processes() {
+    local pid
+    for pid in "$@"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+}
 
 x_session_start() {
     local workdir=$1
@@ -14,20 +33,12 @@ x_session_start() {
     Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -dpi 96 \
         5>"$workdir/display" 2>"$workdir/xvfb.log" &
     X_XVFB_PID=$!
-    local i
-    for i in $(seq 100); do
-        [ -s "$workdir/display" ] && break
-        if ! kill -0 "$X_XVFB_PID" 2>/dev/null; then
-            echo "Xvfb did not start:" >&2
-            cat "$workdir/xvfb.log" >&2
-            return 1
-        fi
-        sleep 0.1
-    done
-    [ -s "$workdir/display" ] || { echo "Xvfb gave no display number" >&2; return 1; }
+    wait_for 100 "$X_XVFB_PID" test -s "$workdir/display" || { cat "$workdir/xvfb.log" >&2 && return 1; }
     DISPLAY=:$(head -n 1 "$workdir/display")
     export DISPLAY
 }
+
+x_find_window() { X_WINDOW=$(xdotool search --onlyvisible --name "${1:-Korvel}" 2>/dev/null | head -n 1); }
 
 # Starts the program on the private display and waits for its window.
 x_app_start() {
@@ -38,18 +49,7 @@ x_app_start() {
         LC_ALL=C.UTF-8 "$exe" >"$workdir/app.log" 2>&1 &
     X_APP_PID=$!
     # A sanitizer build on a busy machine may take many seconds to come up.
-    local i
-    for i in $(seq 300); do
-        X_WINDOW=$(xdotool search --onlyvisible --name 'Korvel' 2>/dev/null | head -n 1 || true)
-        [ -n "$X_WINDOW" ] && break
-        if ! kill -0 "$X_APP_PID" 2>/dev/null; then
-            echo "the program ended before showing its window:" >&2
-            cat "$workdir/app.log" >&2
-            return 1
-        fi
-        sleep 0.1
-    done
-    [ -n "$X_WINDOW" ] || { echo "no window named Korvel appeared" >&2; return 1; }
+    wait_for 300 "$X_APP_PID" x_find_window || { cat "$workdir/app.log" >&2 && return 1; }
     # Let the first paint finish before input arrives.
     sleep 0.5
 }
@@ -57,8 +57,7 @@ x_app_start() {
 # Clicks the point X,Y given in twips of the window's client area (15 twips
 # are one pixel at 96 dpi, the scale the program lays its controls out in).
 x_click_twips() {
-    local x=$(($1 / 15)) y=$(($2 / 15))
-    xdotool mousemove --window "$X_WINDOW" "$x" "$y" click 1
+    xdotool mousemove --window "$X_WINDOW" $(($1 / 15)) $(($2 / 15)) click 1
     sleep 0.2
 }
 
@@ -68,16 +67,8 @@ x_type() {
 }
 
 x_session_stop() {
-    if [ -n "$X_APP_PID" ]; then
-        kill "$X_APP_PID" 2>/dev/null || true
-        wait "$X_APP_PID" 2>/dev/null || true
-        X_APP_PID=
-    fi
-    if [ -n "$X_XVFB_PID" ]; then
-        kill "$X_XVFB_PID" 2>/dev/null || true
-        wait "$X_XVFB_PID" 2>/dev/null || true
-        X_XVFB_PID=
-    fi
+    stop_processes $X_APP_PID $X_XVFB_PID
+    X_APP_PID= X_XVFB_PID=
 }
 
 # A server and the program in it. A server that another one is just leaving
@@ -105,3 +96,12 @@ X_DURCHLAUF="7650 1720"
 X_START="7980 4110"
 X_DRUCK="7555 5265"
 X_COPY="8410 5265"
+
+# Types the number of throws, chooses "Durchlauf" and presses "Start".
+# shellcheck disable=SC2086 # the click points are "X Y" pairs
+x_run_durchlauf() {
+    x_click_twips $X_TEXTANZAHL
+    x_type "$1"
+    x_click_twips $X_DURCHLAUF
+    x_click_twips $X_START
+}
