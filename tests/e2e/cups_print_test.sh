@@ -10,9 +10,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/x_session.sh"
 exe=$1
 need_tools Xvfb xdotool pdftotext pdfimages
+[ "$(id -u)" -eq 0 ] || skip "the cups-pdf backend runs only when cupsd runs as root"
 [ -x /usr/sbin/cupsd ] && [ -x /usr/lib/cups/backend/cups-pdf ] \
     || skip "cupsd or the cups-pdf backend is not installed (packages cups, printer-driver-cups-pdf)"
-[ "$(id -u)" -eq 0 ] || skip "the cups-pdf backend runs only when cupsd runs as root"
 
 chmod 755 "$work"
 queue=lurnatik-test-$$

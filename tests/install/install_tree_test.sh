@@ -20,7 +20,7 @@ wanted=$(printf '%s\n' bin/lurnatik1 lib/lurnatik1/{lurnatik1,info_lurnatik1.txt
     $pages share/doc/lurnatik1/{copyright,changelog.gz} share/lintian/overrides/lurnatik1 \
     $(for size in $sizes; do echo "share/icons/hicolor/${size}x$size/apps/lurnatik1.png"; done) | sort)
 actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
-[ "$actual" = "$wanted" ] || fail "installed files differ from the expected set:"$'\n'"$(diff <(echo "$wanted") <(echo "$actual") | grep '^[<>]')"
+[ "$actual" = "$wanted" ] || fail "installed files differ (left: missing, right: unexpected):"$'\n'"$(comm -3 <(echo "$wanted") <(echo "$actual"))"
 
 cd "$prefix"
 [ "$(readlink bin/lurnatik1)" = ../lib/lurnatik1/lurnatik1 ] && [ -x bin/lurnatik1 ] \
@@ -33,7 +33,7 @@ done
 # The icon must render at the size of a launcher entry.
 [ "$(rsvg-convert -w 48 -h 48 $svg 2>&1 | identify -format '%wx%h' - 2>&1)" = 48x48 ] || fail "the icon does not render"
 for page in $pages; do
-    warnings=$(zcat "$page" 2>&1 | LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l - 2>&1 >/dev/null)
+    warnings=$(zcat "$page" 2>&1 | LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l - 2>&1 >/dev/null) || warnings+=" (unreadable)"
     [ -z "$warnings" ] || fail "$page: $warnings"
 done
 desktop-file-validate $desktop || fail "desktop-file-validate rejects $desktop"
