@@ -58,7 +58,7 @@ printf 'Out %s\nAnonDirName %s\nLog %s\nLabel 1\nPDFVer 1.5\n' "$work/pdf" "$wor
 CUPSD_PID=$!
 export CUPS_SERVER=$work/cups.sock
 running() { lpstat -r 2>/dev/null | grep -q 'is running'; }
-if ! wait_for 100 "$CUPSD_PID" running; then
+if ! wait_for 10 "$CUPSD_PID" running; then
     cat "$work/log/cupsd.stderr" "$work/log/error_log" 2>/dev/null >&2 || true
     skip "cupsd did not start here"
 fi
@@ -81,10 +81,10 @@ printed() { [ "$(pdfs | wc -l)" -ge "$1" ] && [ -z "$(lpstat -o 2>/dev/null)" ];
 print_with() {
     local box
     x_click_twips $1 $2
-    wait_for 100 "$X_APP_PID" x_find_window "$3"
+    wait_for 10 "$X_APP_PID" x_find_window "$3"
     box=$X_WINDOW && x_find_window
     xdotool windowfocus --sync "$box" key Tab space
-    wait_for 600 "$CUPSD_PID" printed "$4" || { echo "FAIL: nothing printed for $3 within 60 s" >&2 && exit 1; }
+    wait_for 60 "$CUPSD_PID" printed "$4" || { echo "FAIL: nothing printed for $3 within 60 s" >&2 && exit 1; }
 }
 # Druck is offered once a run has thrown.
 x_run_durchlauf 100

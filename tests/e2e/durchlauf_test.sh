@@ -30,6 +30,6 @@ shows_end() {
     akut=$(read_control 4515 1680 1335 375) text=$(read_control 3495 240 3360 885)
     grep -qw "$throws" <<<"$akut" && grep -q 'ENDE' <<<"$text"
 }
-wait_for 40 "$X_APP_PID" shows_end \
+wait_for 25 "$X_APP_PID" shows_end \
     || fail "the window does not show the end of the run: lakut '${akut:-}' (want $throws), text '${text:-}' (want ENDE)"
 finish "window shows $throws throws and the end line"

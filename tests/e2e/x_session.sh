@@ -5,18 +5,17 @@
 # program's window. x_session_stop ends both; call it from an EXIT trap.
 X_XVFB_PID= X_APP_PID= X_WINDOW=
 
-# Waits up to $1 tenths of a second for the command after $2 to succeed while
-# process $2 runs.
+# Waits up to $1 seconds for the command after $2 to succeed while process $2
+# runs.
 wait_for() {
-    local tenths=$1 pid=$2 i
+    local seconds=$1 pid=$2
+    local deadline=$((SECONDS + seconds))
     shift 2
-    for ((i = 0; i < tenths; i++)); do
-        "$@" && return 0
+    until "$@"; do
         kill -0 "$pid" 2>/dev/null || { echo "process $pid ended while waiting for: $*" >&2 && return 1; }
+        [ "$SECONDS" -lt "$deadline" ] || { echo "no success within $seconds s: $*" >&2 && return 1; }
         sleep 0.1
     done
-    echo "no success within $tenths tenths of a second: $*" >&2
-    return 1
 }
 
 stop_processes() {
@@ -33,7 +32,7 @@ x_session_start() {
     Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -dpi 96 \
         5>"$workdir/display" 2>"$workdir/xvfb.log" &
     X_XVFB_PID=$!
-    wait_for 100 "$X_XVFB_PID" test -s "$workdir/display" || { cat "$workdir/xvfb.log" >&2 && return 1; }
+    wait_for 10 "$X_XVFB_PID" test -s "$workdir/display" || { cat "$workdir/xvfb.log" >&2 && return 1; }
     DISPLAY=:$(head -n 1 "$workdir/display")
     export DISPLAY
 }
@@ -49,7 +48,7 @@ x_app_start() {
         LC_ALL=C.UTF-8 "$exe" >"$workdir/app.log" 2>&1 &
     X_APP_PID=$!
     # A sanitizer build on a busy machine may take many seconds to come up.
-    wait_for 300 "$X_APP_PID" x_find_window || { cat "$workdir/app.log" >&2 && return 1; }
+    wait_for 30 "$X_APP_PID" x_find_window || { cat "$workdir/app.log" >&2 && return 1; }
     # Let the first paint finish before input arrives.
     sleep 0.5
 }
