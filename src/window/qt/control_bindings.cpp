@@ -15,7 +15,7 @@ constexpr WidgetBinding::Roles kOnWindow{QPalette::Window, QPalette::WindowText,
 constexpr WidgetBinding::Roles kButton{QPalette::Button, QPalette::ButtonText, false};
 constexpr WidgetBinding::Roles kEditor{QPalette::Base, QPalette::Text, false};
 
-constexpr int kBorderWidth = 1;
+// At 100 %; every width grows with the window's zoom.
 constexpr int kTextIndent = 2;     // between a left-aligned caption and its border
 constexpr int kCaptionIndent = 6;  // from the import panel's left edge to its caption
 
@@ -28,6 +28,7 @@ Qt::Alignment horizontal(Align align) {
 class BorderedLabel : public QLabel {
   public:
     BorderedLabel(QWidget* parent, bool border) : QLabel(parent), border_(border) {}
+    void setBorderWidth(int width) { width_ = width; }
 
   protected:
     void paintEvent(QPaintEvent* event) override {
@@ -35,12 +36,13 @@ class BorderedLabel : public QLabel {
         if (border_) {
             QPainter painter(this);
             lurnatik::drawFrame(painter, QRectF(rect()), toQColor(kBorderShadow),
-                                toQColor(kBorderLight), kBorderWidth);
+                                toQColor(kBorderLight), width_);
         }
     }
 
   private:
     bool border_;
+    int width_ = 1;
 };
 
 // The import panel: an etched frame whose top line runs through the middle of the
@@ -48,6 +50,7 @@ class BorderedLabel : public QLabel {
 class PanelFrame : public QGroupBox {
   public:
     using QGroupBox::QGroupBox;
+    void setZoom(double zoom) { zoom_ = zoom; }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -56,15 +59,19 @@ class PanelFrame : public QGroupBox {
         const QRectF box(0, metrics.height() / 2, width(), height() - metrics.height() / 2);
         const QColor light = toQColor(kBorderLight);
         const QColor shadow = toQColor(kBorderShadow);
-        lurnatik::drawFrame(painter, box.adjusted(kBorderWidth, kBorderWidth, 0, 0), light, light);
-        lurnatik::drawFrame(painter, box.adjusted(0, 0, -kBorderWidth, -kBorderWidth), shadow,
-                            shadow);
-        const QRect caption(kCaptionIndent, 0, metrics.horizontalAdvance(title()) + 2 * kTextIndent,
+        const int w = borderWidth(zoom_);
+        lurnatik::drawFrame(painter, box.adjusted(w, w, 0, 0), light, light, w);
+        lurnatik::drawFrame(painter, box.adjusted(0, 0, -w, -w), shadow, shadow, w);
+        const QRect caption(atZoom(kCaptionIndent, zoom_), 0,
+                            metrics.horizontalAdvance(title()) + 2 * atZoom(kTextIndent, zoom_),
                             metrics.height());
         painter.fillRect(caption, palette().color(backgroundRole()));
         painter.setPen(palette().color(foregroundRole()));
         painter.drawText(caption, Qt::AlignCenter, title());
     }
+
+  private:
+    double zoom_ = 1.0;
 };
 
 // Return and Enter press a button as Space does.
@@ -97,11 +104,20 @@ LabelBinding::LabelBinding(const Label& label, QWidget* parent)
     // Labels draw their text from the top; fitting breaks its lines.
     label_->setAlignment(horizontal(label.alignment) | Qt::AlignTop);
     label_->setWordWrap(false);
-    if (label.border) {
-        const int left = label.alignment == Align::Left ? kTextIndent : 0;
-        label_->setContentsMargins(kBorderWidth + left, kBorderWidth, kBorderWidth, kBorderWidth);
+    LabelBinding::setZoom(1.0);
+}
+
+void LabelBinding::setZoom(double zoom) {
+    WidgetBinding::setZoom(zoom);
+    if (model_.border) {
+        const int w = borderWidth(zoom);
+        const int left = model_.alignment == Align::Left ? atZoom(kTextIndent, zoom) : 0;
+        static_cast<BorderedLabel*>(label_)->setBorderWidth(w);
+        label_->setContentsMargins(w + left, w, w, w);
     }
     font_ = label_->font();
+    fitted_ = false;
+    syncCaption();
 }
 
 void LabelBinding::sync() {
@@ -212,6 +228,11 @@ FrameBinding::FrameBinding(const Frame& frame, QWidget* parent)
     : WidgetBinding(frame, new PanelFrame(parent), kOnWindow),
       model_(frame),
       box_(static_cast<QGroupBox*>(widget())) {}
+
+void FrameBinding::setZoom(double zoom) {
+    WidgetBinding::setZoom(zoom);
+    static_cast<PanelFrame*>(box_)->setZoom(zoom);
+}
 
 void FrameBinding::sync() {
     WidgetBinding::sync();

@@ -27,6 +27,7 @@ class LabelBinding : public WidgetBinding {
     LabelBinding(const Label& label, QWidget* parent);
     QLabel* label() const { return label_; }
     void sync() override;
+    void setZoom(double zoom) override;
     // Only the caption: the forced repaint in the middle of a run needs no more.
     void syncCaption();
 
@@ -81,6 +82,7 @@ class FrameBinding : public WidgetBinding {
     FrameBinding(const Frame& frame, QWidget* parent);
     QGroupBox* box() const { return box_; }
     void sync() override;
+    void setZoom(double zoom) override;
 
   private:
     const Frame& model_;

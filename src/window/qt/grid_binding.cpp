@@ -1,6 +1,7 @@
 #include "window/qt/grid_binding.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "window/qt/qt_convert.h"
 
@@ -8,6 +9,20 @@ namespace lurnatik {
 namespace {
 
 constexpr WidgetBinding::Roles kGrid{QPalette::Window, QPalette::Text, false};
+
+// The sizes of the cells between edges given in twips from the grid's outer edge,
+// the first edge being the inside of its frame. Each edge lands where the zoom
+// puts it, so cells far from the frame stay within a pixel of their place.
+std::vector<int> sizesBetween(const std::vector<int>& edges, double zoom, int frame) {
+    std::vector<int> sizes;
+    int previous = 0;
+    for (std::size_t i = 1; i < edges.size(); ++i) {
+        const int edge = std::max(previous, toPixels(edges[i], zoom) - frame);
+        sizes.push_back(edge - previous);
+        previous = edge;
+    }
+    return sizes;
+}
 
 }  // namespace
 
@@ -17,10 +32,9 @@ GridBinding::GridBinding(Grid& grid, QWidget* parent, EventDispatch& dispatch,
       grid_(grid),
       view_(static_cast<GridView*>(widget())),
       model_(new GridTableModel(grid, view_)) {
-    // The text must fit a row less its grid line.
-    view_->setFont(toQFont(grid.font, kRowHeight - 1));
     model_->setAnnouncer(std::move(announcer));
     view_->setModel(model_);
+    GridBinding::setZoom(1.0);
     view_->onRelease = [this, &dispatch](int row) {
         dispatch.run([this, row] {
             grid_.rowSel = row;
@@ -52,12 +66,7 @@ void GridBinding::sync() {
     }
     if (first_ || grid_.revision() != revision_) {
         revision_ = grid_.revision();
-        for (int c = 0; c < grid_.cols(); ++c) {
-            const int width = toPixels(grid_.colWidth(c));
-            if (view_->columnWidth(c) != width) {
-                view_->setColumnWidth(c, width);
-            }
-        }
+        layoutColumns();
         model_->refresh();
     }
     const QModelIndex current = model_->index(grid_.row(), grid_.col());
@@ -73,6 +82,37 @@ void GridBinding::applyGridColours() {
     palette.setColor(QPalette::Base, toQColor(grid_.emptyAreaColour));
     view_->setPalette(palette);
     view_->cellDelegate()->setGridColour(toQColor(grid_.gridLineColour));
+}
+
+void GridBinding::setZoom(double zoom) {
+    WidgetBinding::setZoom(zoom);
+    zoom_ = zoom;
+    const int frame = borderWidth(zoom);
+    view_->setLineWidth(frame);
+    view_->cellDelegate()->setLineWidth(frame);
+    std::vector<int> edges;
+    for (int r = 0; r <= grid_.rows(); ++r) {
+        edges.push_back((1 + r * kRowHeight) * kTwipsPerPixel);
+    }
+    const std::vector<int> heights = sizesBetween(edges, zoom, frame);
+    view_->setRowHeights(heights);
+    // The text must fit a row less its grid line.
+    const int lowest = heights.empty() ? 0 : *std::min_element(heights.begin(), heights.end());
+    view_->setFont(toQFont(grid_.font, lowest - frame, zoom));
+    layoutColumns();
+}
+
+void GridBinding::layoutColumns() {
+    std::vector<int> edges{kTwipsPerPixel};
+    for (int c = 0; c < grid_.cols(); ++c) {
+        edges.push_back(edges.back() + grid_.colWidth(c));
+    }
+    const std::vector<int> widths = sizesBetween(edges, zoom_, borderWidth(zoom_));
+    for (int c = 0; c < grid_.cols(); ++c) {
+        if (view_->columnWidth(c) != widths[static_cast<std::size_t>(c)]) {
+            view_->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+        }
+    }
 }
 
 }  // namespace lurnatik

@@ -15,7 +15,7 @@ GridView::GridView(int rowHeight, QWidget* parent)
     : QTableView(parent), delegate_(new CellDelegate(this)) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
-    verticalHeader()->setMinimumSectionSize(rowHeight);
+    verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(rowHeight);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setMinimumSectionSize(1);
@@ -35,6 +35,17 @@ GridView::GridView(int rowHeight, QWidget* parent)
     // The style would draw the grid lines in a shade of its own.
     setShowGrid(false);
     setItemDelegate(delegate_);
+}
+
+void GridView::setRowHeights(const std::vector<int>& heights) {
+    QHeaderView* rows = verticalHeader();
+    const int count = std::min(rows->count(), static_cast<int>(heights.size()));
+    for (int r = 0; r < count; ++r) {
+        const int height = heights[static_cast<std::size_t>(r)];
+        if (rows->sectionSize(r) != height) {
+            rows->resizeSection(r, height);
+        }
+    }
 }
 
 int GridView::rowAtClamped(int y) const {
@@ -110,14 +121,14 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {
     // The cell less its grid lines at the right and bottom.
     QStyleOptionViewItem cell = option;
-    cell.rect = option.rect.adjusted(0, 0, -1, -1);
+    const int line = lineWidth_;
+    cell.rect = option.rect.adjusted(0, 0, -line, -line);
     cell.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
     QStyledItemDelegate::paint(painter, cell, index);
     painter->save();
-    painter->setPen(QPen(gridColour_, 1));
     const QRect r = option.rect;
-    painter->drawLine(r.topRight(), r.bottomRight());
-    painter->drawLine(r.bottomLeft(), r.bottomRight());
+    painter->fillRect(QRect(r.right() - line + 1, r.top(), line, r.height()), gridColour_);
+    painter->fillRect(QRect(r.left(), r.bottom() - line + 1, r.width(), line), gridColour_);
     const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
     if (view != nullptr && view->currentIndex() == index) {
         // In the cell's own text colour, which stands out from its background.

@@ -3,6 +3,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <functional>
+#include <vector>
 
 namespace lurnatik {
 
@@ -13,6 +14,7 @@ class CellDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void setGridColour(const QColor& colour) { gridColour_ = colour; }
+    void setLineWidth(int width) { lineWidth_ = width; }
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
@@ -22,6 +24,7 @@ class CellDelegate : public QStyledItemDelegate {
 
   private:
     QColor gridColour_{Qt::lightGray};
+    int lineWidth_ = 1;
 };
 
 // A table view drawn like the window's grids: no headers, no scroll bars, rows of
@@ -34,6 +37,10 @@ class GridView : public QTableView {
     GridView(int rowHeight, QWidget* parent);
 
     CellDelegate* cellDelegate() const { return delegate_; }
+
+    // Row by row, so that a zoom that makes rows a fraction of a pixel high
+    // keeps every row within a pixel of its place.
+    void setRowHeights(const std::vector<int>& heights);
 
     // Called with the row under the pointer when the left button is released
     // (the row where a drag ended).

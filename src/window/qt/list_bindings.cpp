@@ -44,7 +44,12 @@ void configure(QListWidget* list) {
     // Long names are cut at the right edge, as in the old list boxes.
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setTextElideMode(Qt::ElideNone);
-    list->setIconSize(QSize(13, 13));
+}
+
+void scaleIcons(QListWidget* list, double zoom) {
+    constexpr int kIconPixels = 13;
+    const int side = atZoom(kIconPixels, zoom);
+    list->setIconSize(QSize(side, side));
 }
 
 bool usable(const Control& c) {
@@ -89,6 +94,7 @@ DirBinding::DirBinding(DirList& dirs, QWidget* parent, EventDispatch& dispatch)
       model_(dirs),
       list_(static_cast<QListWidget*>(widget())) {
     configure(list_);
+    DirBinding::setZoom(1.0);
     QObject::connect(
         list_, &QListWidget::currentRowChanged, receiver(),
         [this, &dispatch](int row) { dispatch.run([this, row] { model_.listIndex = row; }); });
@@ -104,6 +110,11 @@ DirBinding::DirBinding(DirList& dirs, QWidget* parent, EventDispatch& dispatch)
                      });
 }
 
+void DirBinding::setZoom(double zoom) {
+    WidgetBinding::setZoom(zoom);
+    scaleIcons(list_, zoom);
+}
+
 void DirBinding::sync() {
     WidgetBinding::sync();
     syncList(list_, items_, pathEntries_, model_.items, model_.pathEntries, model_.listIndex);
@@ -114,6 +125,7 @@ FileBinding::FileBinding(FileList& files, QWidget* parent, EventDispatch& dispat
       model_(files),
       list_(static_cast<QListWidget*>(widget())) {
     configure(list_);
+    FileBinding::setZoom(1.0);
     // The highlighted file is the one OK reads, whatever moved the highlight: a
     // click, a drag, the keys. Moving it counts as a click on the list.
     QObject::connect(list_, &QListWidget::currentRowChanged, receiver(),
@@ -139,6 +151,11 @@ bool FileBinding::ReleaseFilter::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return false;
+}
+
+void FileBinding::setZoom(double zoom) {
+    WidgetBinding::setZoom(zoom);
+    scaleIcons(list_, zoom);
 }
 
 void FileBinding::sync() {

@@ -31,6 +31,7 @@ class DirBinding : public WidgetBinding {
   public:
     DirBinding(DirList& dirs, QWidget* parent, EventDispatch& dispatch);
     void sync() override;
+    void setZoom(double zoom) override;
 
   private:
     DirList& model_;
@@ -43,6 +44,7 @@ class FileBinding : public WidgetBinding {
   public:
     FileBinding(FileList& files, QWidget* parent, EventDispatch& dispatch);
     void sync() override;
+    void setZoom(double zoom) override;
 
   private:
     // Reports a left-button release inside the list's area.

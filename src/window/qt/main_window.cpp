@@ -9,17 +9,11 @@
 #include "window/qt/binding_factory.h"
 #include "window/qt/control_bindings.h"
 #include "window/qt/qt_convert.h"
+#include "window/qt/zoom.h"
 
 namespace lurnatik {
 
-MainWindow::MainWindow()
-    : dispatch_([this] {
-          syncFromModel();
-          if (repainter_ != nullptr) {
-              repainter_->eventEnded();
-          }
-      }),
-      options_(new QButtonGroup(this)) {
+MainWindow::MainWindow() : dispatch_([this] { afterEvent(); }), options_(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("Form1"));
     options_->setExclusive(true);
 }
@@ -48,7 +42,10 @@ void MainWindow::bind(Form1& form) {
     form_ = &form;
     setWindowTitle(toQString(form.caption));
     const QRect area = toPixels(form.geometry);
-    setFixedSize(area.size());
+    design_ = area.size();
+    // Larger sizes zoom; smaller ones would cut controls off.
+    setMinimumSize(design_);
+    resize(design_);
     move(area.topLeft());
     QPalette background = palette();
     background.setColor(QPalette::Window, toQColor(form.background));
@@ -104,6 +101,11 @@ void MainWindow::bind(Form1& form) {
     syncFromModel();
     if (!tabStops_.empty()) {
         tabStops_.front()->setFocus();
+    }
+    // The zoom keys and the wheel work wherever the focus or the pointer is.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        child->installEventFilter(this);
     }
 }
 

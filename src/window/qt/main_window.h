@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QPointer>
+#include <QWheelEvent>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "window/model/form.h"
@@ -36,8 +39,17 @@ class MainWindow : public QWidget {
 
     LakutRepainter* lakutRepainter() const { return repainter_.get(); }
 
+    // The factor every control, font and border is drawn at: 1 is the design.
+    double zoom() const { return zoom_; }
+    // Zooms to a factor within the zoom's range and as far as the screen allows,
+    // and sizes the window to fit. During a handler it waits until the handler
+    // has ended, like any input.
+    void zoomTo(double zoom);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // A frame that lies over other controls while it is shown (the import panel).
@@ -51,8 +63,21 @@ class MainWindow : public QWidget {
     void moveFocusWithPanels(QWidget* focusBefore);
     // The first tab stop that takes the focus, inside `area` when given.
     void focusFirstTabStop(const QWidget* area);
+    void afterEvent();
+    double zoomToCome() const;
+    void zoomNow(double zoom);
+    void applyZoom(double zoom);
+    double largestZoomOnScreen() const;
+    void keepOnScreen();
+    bool zoomByKey(const QKeyEvent& event);
+    bool zoomByWheel(const QWheelEvent& event);
 
     Form1* form_ = nullptr;
+    QSize design_;
+    double zoom_ = 1.0;
+    std::optional<double> zoomWaiting_;
+    bool resizeWaiting_ = false;
+    int wheelSteps_ = 0;  // in eighths of a degree, as the wheel reports them
     EventDispatch dispatch_;
     QButtonGroup* options_;
     std::vector<std::unique_ptr<WidgetBinding>> bindings_;

@@ -3,21 +3,30 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPalette>
+#include <algorithm>
 #include <cmath>
 
 namespace lurnatik {
 
-int toPixels(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
+int toPixels(int twips, double zoom) {
+    return static_cast<int>(std::lround(twips * zoom / kTwipsPerPixel));
 }
 
-QRect toPixels(const Twips& twips) {
-    const int left = toPixels(twips.left);
-    const int top = toPixels(twips.top);
+QRect toPixels(const Twips& twips, double zoom) {
+    const int left = toPixels(twips.left, zoom);
+    const int top = toPixels(twips.top, zoom);
     // Width and height from the rounded edges, so neighbours that touch in twips
     // touch on screen too.
-    return QRect(left, top, toPixels(twips.left + twips.width) - left,
-                 toPixels(twips.top + twips.height) - top);
+    return QRect(left, top, toPixels(twips.left + twips.width, zoom) - left,
+                 toPixels(twips.top + twips.height, zoom) - top);
+}
+
+int borderWidth(double zoom) {
+    return std::max(1, atZoom(1, zoom));
+}
+
+int atZoom(int pixels, double zoom) {
+    return static_cast<int>(std::lround(pixels * zoom));
 }
 
 QColor toQColor(Colour colour) {
@@ -74,7 +83,7 @@ QColor greyedTextOn(Colour background) {
     return toQColor(kGreyedText);
 }
 
-QFont toQFont(const Font& font, int maxPixelHeight) {
+QFont toQFont(const Font& font, int maxPixelHeight, double zoom) {
     const bool fixedPitch = font.face == "Terminal";
     QFont result(fixedPitch ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("DejaVu Sans"));
     result.setStyleHint(fixedPitch ? QFont::Monospace : QFont::SansSerif);
@@ -83,13 +92,15 @@ QFont toQFont(const Font& font, int maxPixelHeight) {
         // The semi-condensed cut comes nearest to the old face's widths, so the
         // captions fit the boxes drawn for them.
         result.setStretch(QFont::SemiCondensed);
-        result.setPointSizeF(font.points);
+        result.setPointSizeF(font.points * zoom);
         return result;
     }
     // Pixel sizes, so the fit does not depend on the screen's resolution.
-    int pixels = std::max(1, static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
+    int pixels = std::max(1, static_cast<int>(std::lround(font.points * 96.0 / 72.0 * zoom)));
+    const int smallest = atZoom(6, zoom);
     result.setPixelSize(pixels);
-    while (maxPixelHeight > 0 && pixels > 6 && QFontMetrics(result).height() > maxPixelHeight) {
+    while (maxPixelHeight > 0 && pixels > smallest &&
+           QFontMetrics(result).height() > maxPixelHeight) {
         result.setPixelSize(--pixels);
     }
     return result;

@@ -12,9 +12,15 @@
 
 namespace lurnatik {
 
-// Twips to device-independent pixels (96 dpi); Qt scales them on high-dpi screens.
-int toPixels(int twips);
-QRect toPixels(const Twips& twips);
+// Twips to device-independent pixels (96 dpi) at the window's zoom; Qt scales
+// them on high-dpi screens.
+inline constexpr int kTwipsPerPixel = 15;
+int toPixels(int twips, double zoom = 1.0);
+QRect toPixels(const Twips& twips, double zoom = 1.0);
+// The width of a border or line that is one pixel at 100 %.
+int borderWidth(double zoom);
+// A size of `pixels` at 100 %, at the window's zoom.
+int atZoom(int pixels, double zoom);
 
 // An RGB value, or the desktop colour a value with the high bit names.
 QColor toQColor(Colour colour);
@@ -34,8 +40,8 @@ QColor greyedTextOn(Colour background);
 // The faces the window names are not installed here: "MS Sans Serif" becomes the
 // nearest sans face (DejaVu Sans, semi-condensed) at the same size and weight; "Terminal" a
 // fixed-pitch face no taller than `maxPixelHeight` (0: no limit), so rows and boxes drawn for a
-// small bitmap font still hold it.
-QFont toQFont(const Font& font, int maxPixelHeight = 0);
+// small bitmap font still hold it. Sizes grow with the window's zoom.
+QFont toQFont(const Font& font, int maxPixelHeight = 0, double zoom = 1.0);
 
 QString toQString(const std::string& text);
 // A caption's lines are separated by a carriage return; Qt breaks at line feeds.

@@ -15,6 +15,7 @@ class OutlineWidget : public QWidget {
   public:
     explicit OutlineWidget(QWidget* parent);
     void setColour(const QColor& colour);
+    void setLineWidth(int width);
     // A line in the widget's coordinates; without one the widget draws its border.
     void setLine(const QLine& line) { line_ = line; }
 
@@ -23,6 +24,7 @@ class OutlineWidget : public QWidget {
 
   private:
     QColor colour_;
+    int lineWidth_ = 1;
     std::optional<QLine> line_;
 };
 
@@ -30,6 +32,7 @@ class ShapeBinding : public WidgetBinding {
   public:
     ShapeBinding(const Shape& shape, QWidget* parent);
     void sync() override;
+    void setZoom(double zoom) override;
 
   private:
     const Shape& model_;
@@ -42,6 +45,7 @@ class LineBinding : public WidgetBinding {
   public:
     LineBinding(const Line& line, QWidget* parent);
     void sync() override;
+    void setZoom(double zoom) override;
 
   private:
     const Line& model_;

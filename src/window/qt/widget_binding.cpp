@@ -7,10 +7,7 @@ namespace lurnatik {
 WidgetBinding::WidgetBinding(const Control& control, QWidget* widget, Roles roles)
     : control_(control), widget_(widget), roles_(roles) {
     widget->setObjectName(toQString(control.name()));
-    const QRect geometry = toPixels(control.geometry);
-    widget->setGeometry(geometry);
-    // A fixed-pitch face must fit inside the border of its box.
-    widget->setFont(toQFont(control.font, geometry.height() - 2));
+    WidgetBinding::setZoom(1.0);
     widget->setAutoFillBackground(roles.fillBackground);
     // Buttons fill with the button colour unless told otherwise; option buttons
     // take the window's.
@@ -24,6 +21,13 @@ WidgetBinding::~WidgetBinding() {
         widget_->blockSignals(true);
         delete widget_.data();
     }
+}
+
+void WidgetBinding::setZoom(double zoom) {
+    const QRect geometry = toPixels(control_.geometry, zoom);
+    widget_->setGeometry(geometry);
+    // A fixed-pitch face must fit inside the border of its box.
+    widget_->setFont(toQFont(control_.font, geometry.height() - 2 * borderWidth(zoom), zoom));
 }
 
 void WidgetBinding::sync() {

@@ -35,6 +35,9 @@ class WidgetBinding {
     // A control under an open panel takes no input; the panel hides it anyway.
     void setCovered(bool covered) { covered_ = covered; }
 
+    // Places and sizes the widget, its font and its borders at a zoom factor.
+    virtual void setZoom(double zoom);
+
   protected:
     // The receiver of the widget's signals: it goes with the binding, so no signal
     // reaches a binding that is gone while its widget is still being taken down.

@@ -1,0 +1,219 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QFontInfo>
+#include <QImage>
+#include <QLineEdit>
+#include <QTableView>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "window/marks.h"
+#include "window/qt/qt_convert.h"
+#include "window/qt/zoom.h"
+#include "window_fixture.h"
+
+namespace lurnatik::qt_test {
+namespace {
+
+const QSize kDesign(638, 477);
+
+class ZoomTest : public WindowTest {
+  protected:
+    // Each edge of a widget within a pixel of its design edge times the zoom.
+    void expectAtZoom(const QRect& shown, double left, double top, double right, double bottom,
+                      double zoom) const {
+        EXPECT_NEAR(shown.left(), left * zoom / 15, 1.0);
+        EXPECT_NEAR(shown.top(), top * zoom / 15, 1.0);
+        EXPECT_NEAR(shown.left() + shown.width(), right * zoom / 15, 1.0);
+        EXPECT_NEAR(shown.top() + shown.height(), bottom * zoom / 15, 1.0);
+    }
+    void expectControlAtZoom(const std::string& name, double zoom) const {
+        SCOPED_TRACE(name);
+        const Twips& g = form.find(name)->geometry;
+        expectAtZoom(widget(name)->geometry(), g.left, g.top, g.left + g.width, g.top + g.height,
+                     zoom);
+    }
+    // Where a run of a colour begins on the way from a point, and how long it is.
+    static std::pair<int, int> runOf(const QImage& image, QPoint at, QPoint step, QColor colour) {
+        int begin = -1;
+        int length = 0;
+        for (int i = 0; i < 12 && image.rect().contains(at); ++i, at += step) {
+            if (image.pixelColor(at) == colour) {
+                begin = begin < 0 ? i : begin;
+                ++length;
+            } else if (begin >= 0) {
+                break;
+            }
+        }
+        return {begin, length};
+    }
+    // The border of a shape or a line drawn whole: starting three pixels outside
+    // its design edge, the colour begins within a pixel and is as thick as the zoom.
+    void expectEdge(const QImage& image, QPointF designEdge, QPoint inward, double zoom,
+                    QColor colour) const {
+        const QPoint outside = (designEdge * zoom / 15).toPoint() - 3 * inward;
+        const auto [begin, length] = runOf(image, outside, inward, colour);
+        EXPECT_NEAR(begin, 3, 1) << "at " << designEdge.x() << "," << designEdge.y();
+        EXPECT_EQ(length, std::lround(zoom)) << "at " << designEdge.x() << "," << designEdge.y();
+    }
+};
+
+TEST_F(ZoomTest, EveryControlGridRowAndBorderScalesWithTheZoom) {
+    QTableView* t1 = widget<QTableView>("tabelle1");
+    QTableView* t2 = widget<QTableView>("tabelle2");
+    const QColor blue = toQColor(form.Shape1.borderColour);
+    for (double zoom : {1.0, 1.5, 2.0, 3.0}) {
+        SCOPED_TRACE(zoom);
+        window->zoomTo(zoom);
+        QApplication::processEvents();
+        ASSERT_EQ(window->zoom(), zoom);
+        EXPECT_NEAR(window->width(), 638 * zoom, 1.0);
+        EXPECT_NEAR(window->height(), 477 * zoom, 1.0);
+        for (const char* name : {"okstart", "textanzahl", "lakut", "Label11", "tabelle1",
+                                 "tabelle2", "infotext", "Frame1", "File1", "Shape2"}) {
+            expectControlAtZoom(name, zoom);
+        }
+        EXPECT_DOUBLE_EQ(widget("textanzahl")->font().pointSizeF(), 12 * zoom);
+        EXPECT_DOUBLE_EQ(widget("okstart")->font().pointSizeF(), 9.75 * zoom);
+        EXPECT_GE(QFontInfo(t1->font()).pixelSize(), std::floor(7 * zoom));
+        QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(widget("okstart"));
+        ASSERT_NE(a11y, nullptr);
+        EXPECT_EQ(a11y->rect().size(), widget("okstart")->size());
+
+        // Column 1 of row 20: 47 pixels wide after 30 and 11 high under a frame of
+        // one at 100 %; the same row of tabelle2 level with it.
+        const QRect row = t1->visualRect(t1->model()->index(20, 1))
+                              .translated(t1->viewport()->mapTo(window.get(), QPoint()));
+        expectAtZoom(row, (28 + 30) * 15, (22 + 11 * 20) * 15, (28 + 77) * 15, (22 + 11 * 21) * 15,
+                     zoom);
+        EXPECT_EQ(t2->viewport()
+                      ->mapTo(window.get(), t2->visualRect(t2->model()->index(20, 0)).topLeft())
+                      .y(),
+                  row.top());
+
+        const QImage shown = window->grab().toImage();
+        expectEdge(shown, {6960, 3500}, {1, 0}, zoom, blue);          // Shape1 left
+        expectEdge(shown, {6960 + 2055, 3500}, {-1, 0}, zoom, blue);  // Shape1 right
+        expectEdge(shown, {8000, 240}, {0, 1}, zoom, blue);           // Shape1 top
+        expectEdge(shown, {8000, 240 + 6615}, {0, -1}, zoom, blue);   // Shape1 bottom
+        expectEdge(shown, {4005, 4000}, {1, 0}, zoom, blue);          // Shape2 left
+        expectEdge(shown, {5000, 2340 + 3705}, {0, -1}, zoom, blue);  // Shape2 bottom
+        expectEdge(shown, {7980, 4935}, {0, 1}, zoom, toQColor(form.Line1.foreground));
+    }
+}
+
+// The row under the pointer is the row that a click marks, at any zoom.
+TEST_F(ZoomTest, AClickMarksTheRowUnderThePointer) {
+    QWidget* port = widget<QTableView>("tabelle1")->viewport();
+    for (auto [zoom, row] : {std::pair{1.5, 3}, {2.0, 17}, {3.0, 36}, {2.5, 30}}) {
+        SCOPED_TRACE(zoom);
+        window->zoomTo(zoom);
+        const QPointF design(27 + 40, 22 + 11 * row + 5.5);
+        QTest::mouseClick(port, Qt::LeftButton, {},
+                          port->mapFrom(window.get(), (design * zoom).toPoint()));
+        EXPECT_EQ(form.tabelle1.cell(row, 0).background, kMarkingColour);
+    }
+}
+
+// The largest factor that fits the client area; the rest shows the background.
+TEST_F(ZoomTest, ResizingZoomsToTheLargestFactorThatFits) {
+    struct Case {
+        QSize size;
+        double zoom;
+    };
+    for (const Case& c :
+         {Case{{1276, 954}, 2.0}, Case{{1276, 1300}, 2.0}, Case{{1100, 954}, 1100.0 / 638},
+          Case{{1, 1}, 1.0}, Case{{9000, 9000}, 4.0}, Case{{800, 2000}, 800.0 / 638}}) {
+        SCOPED_TRACE(c.size.width());
+        window->resize(c.size);
+        QApplication::processEvents();
+        EXPECT_GE(window->width(), kDesign.width());
+        EXPECT_GE(window->height(), kDesign.height());
+        EXPECT_DOUBLE_EQ(window->zoom(), c.zoom);
+        expectControlAtZoom("tabelle1", c.zoom);
+        expectControlAtZoom("okende", c.zoom);
+        const QImage shown = window->grab().toImage();
+        const QPoint corner(window->width() - 1, window->height() - 1);
+        EXPECT_EQ(shown.pixelColor(corner), toQColor(form.background));
+    }
+}
+
+// The keys on the focused control and the wheel anywhere, also many in a row.
+TEST_F(ZoomTest, KeysAndWheelZoomInSteps) {
+    struct Key {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        double zoom;
+    };
+    const auto ctrl = Qt::ControlModifier;
+    const auto keypad = Qt::ControlModifier | Qt::KeypadModifier;
+    const auto shifted = Qt::ControlModifier | Qt::ShiftModifier;
+    auto* edit = widget<QLineEdit>("textanzahl");
+    for (const Key& k : {Key{Qt::Key_Plus, ctrl, 1.25}, Key{Qt::Key_Plus, shifted, 1.5},
+                         Key{Qt::Key_Plus, keypad, 1.75}, Key{Qt::Key_Equal, ctrl, 2.0},
+                         Key{Qt::Key_Minus, ctrl, 1.75}, Key{Qt::Key_Minus, keypad, 1.5},
+                         Key{Qt::Key_Equal, shifted, 1.5}, Key{Qt::Key_0, ctrl, 1.0},
+                         Key{Qt::Key_Minus, ctrl, 1.0}, Key{Qt::Key_Plus, keypad, 1.25},
+                         Key{Qt::Key_0, keypad, 1.0}}) {
+        QTest::keyClick(edit, k.key, k.modifiers);
+        EXPECT_EQ(window->zoom(), k.zoom)
+            << QKeySequence(k.key | k.modifiers).toString().toStdString();
+        EXPECT_EQ(window->size(), sizeAtZoom(kDesign, k.zoom));
+    }
+    for (int i = 0; i < 20; ++i) {
+        QTest::keyClick(edit, Qt::Key_Plus, ctrl);
+    }
+    EXPECT_EQ(window->zoom(), 4.0);
+    expectControlAtZoom("lakut", 4.0);
+    EXPECT_EQ(edit->text(), QString());
+    EXPECT_EQ(form.textanzahl.text(), "");
+
+    struct Wheel {
+        int delta;
+        Qt::KeyboardModifiers modifiers;
+        double zoom;
+    };
+    window->zoomTo(1.0);
+    QWidget* port = widget<QTableView>("tabelle1")->viewport();
+    for (const Wheel& w : {Wheel{120, ctrl, 1.25}, Wheel{60, ctrl, 1.25}, Wheel{60, ctrl, 1.5},
+                           Wheel{-360, ctrl, 1.0}, Wheel{120, Qt::NoModifier, 1.0}}) {
+        QWheelEvent wheel(QPointF(20, 20), port->mapToGlobal(QPointF(20, 20)), {}, {0, w.delta},
+                          Qt::NoButton, w.modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(port, &wheel);
+        EXPECT_EQ(window->zoom(), w.zoom) << w.delta;
+    }
+}
+
+// Sizes and keys that come while a click is handled wait until it has ended.
+TEST_F(ZoomTest, AZoomDuringAClickTakesEffectWhenItEnds) {
+    const QRect before = widget("tabelle1")->geometry();
+    std::vector<QRect> inside;
+    form.okinfo.onClick = [&] {
+        window->resize(sizeAtZoom(kDesign, 2.0));
+        QApplication::processEvents();
+        QTest::keyClick(widget("textanzahl"), Qt::Key_Plus, Qt::ControlModifier);
+        inside.push_back(widget("tabelle1")->geometry());
+    };
+    QTest::mouseClick(widget("okinfo"), Qt::LeftButton);
+    EXPECT_EQ(inside, std::vector<QRect>{before});
+    EXPECT_EQ(window->zoom(), 2.25);
+    expectControlAtZoom("tabelle1", 2.25);
+}
+
+TEST(ZoomSteps, StepsFromAnyFactorStayInRange) {
+    struct Case {
+        double from, in, out;
+    };
+    for (const Case& c : {Case{1.0, 1.25, 1.0}, Case{1.37, 1.5, 1.25}, Case{2.0, 2.25, 1.75},
+                          Case{3.9, 4.0, 3.75}, Case{4.0, 4.0, 3.75}}) {
+        EXPECT_EQ(zoomIn(c.from), c.in) << c.from;
+        EXPECT_EQ(zoomOut(c.from), c.out) << c.from;
+    }
+    // A window sized for a step zooms to that step again.
+    for (double zoom = 1.0; zoom <= 4.0; zoom += 0.25) {
+        EXPECT_EQ(zoomToFit(sizeAtZoom(kDesign, zoom), kDesign), zoom);
+    }
+}
+
+}  // namespace
+}  // namespace lurnatik::qt_test
