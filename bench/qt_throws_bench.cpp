@@ -1,11 +1,12 @@
 // A "Durchlauf" of a million throws in the Qt window on the offscreen platform,
 // with the forced repaint of the throw counter active, against the same run on
-// the window model alone.
+// the window model alone; the window at 100 % and zoomed to 300 %.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QPushButton>
+#include <QTimer>
 #include <memory>
 
 #include "platform/steady_clock.h"
@@ -13,6 +14,7 @@
 #include "support/fake_platform.h"
 #include "window/program.h"
 #include "window/qt/main_window.h"
+#include "window/qt/zoom.h"
 
 namespace lurnatik {
 namespace {
@@ -69,10 +71,22 @@ void qtWindow(benchmark::State& state) {
         auto window = std::make_unique<MainWindow>();
         window->bind(program->form);
         window->show();
+        // Sized as a user would zoom it, by the window's size.
+        window->resize(sizeAtZoom(window->size(), static_cast<double>(state.range(0)) / 100));
         QCoreApplication::processEvents();
         prepare(program->form);
         window->syncFromModel();
         auto* start = window->findChild<QPushButton*>(QStringLiteral("okstart"));
+        // The desktop resizing the window as often as the run lets events through.
+        QTimer resizing;
+        bool larger = false;
+        QObject::connect(&resizing, &QTimer::timeout, window.get(), [&] {
+            larger = !larger;
+            window->resize(window->size() + (larger ? QSize(40, 30) : QSize(-40, -30)));
+        });
+        if (state.range(1) != 0) {
+            resizing.start(0);
+        }
         const unsigned long paintsBefore = window->lakutRepainter()->paints();
         const unsigned long keepAlivesBefore = window->lakutRepainter()->keepAlives();
         state.ResumeTiming();
@@ -81,7 +95,11 @@ void qtWindow(benchmark::State& state) {
         start->click();
 
         state.PauseTiming();
+        resizing.stop();
         checkRun(state, program->form);
+        if (state.range(1) == 0 && window->zoom() * 100 != static_cast<double>(state.range(0))) {
+            state.SkipWithError("the window did not zoom");
+        }
         paints += window->lakutRepainter()->paints() - paintsBefore;
         keepAlives += window->lakutRepainter()->keepAlives() - keepAlivesBefore;
         window.reset();
@@ -96,7 +114,14 @@ void qtWindow(benchmark::State& state) {
 }
 
 BENCHMARK(modelAlone)->Name("QtThrows/ModelAlone")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(qtWindow)->Name("QtThrows/Window")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(qtWindow)
+    ->Name("QtThrows/Window")
+    ->ArgNames({"zoom%", "resizing"})
+    ->Args({100, 0})
+    ->Args({300, 0})
+    ->Args({300, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace lurnatik

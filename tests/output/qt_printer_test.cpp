@@ -261,7 +261,8 @@ class ProgramCopyTest : public QtProgramTest {
         run("pdftoppm", {"-png", "-r", "30", "-singlefile", pdf, pdf + "-page"});
         const QImage page(pdf + "-page.png");
         const QRectF area = printer.device().pageLayout().paintRect(QPageLayout::Point);
-        const double pointsPerPixel = area.width() / window.width();
+        // Twips over 15 are pixels of the window at 100 %.
+        const double pointsPerPixel = area.width() / window.width() * window.zoom();
         const double x = area.left() + leftTwips / 15.0 * pointsPerPixel;
         const double y = area.top() + topTwips / 15.0 * pointsPerPixel;
         return page.pixelColor(int(x * 30 / 72), int(y * 30 / 72));
@@ -277,7 +278,7 @@ TEST_F(ProgramCopyTest, TheCopyIsTheWholeWindowWithTheInfoBoxWhenShown) {
     // page num type width height color comp bpc enc ...
     const QStringList fields = lines[2].simplified().split(' ');
     EXPECT_NEAR(fields[3].toDouble() / fields[4].toDouble(), 9570.0 / 7155.0, 0.01);
-    EXPECT_GE(fields[3].toInt(), 638);
+    EXPECT_EQ(fields[3].toInt(), 638);
     EXPECT_NE(fields[8], "jpeg") << "stored lossless";
 
     const int left = 3285 + 3525 / 2;
@@ -291,7 +292,13 @@ TEST_F(ProgramCopyTest, TheCopyIsTheWholeWindowWithTheInfoBoxWhenShown) {
     form.okinfo.click();
     window.syncFromModel();
     ASSERT_TRUE(form.infotext.visible);
-    EXPECT_LE(distance(colourAt(copy("shown"), left, top), peach), 6);
+    // Zoomed, the copy is the window as shown, at its zoom.
+    window.zoomTo(2.0);
+    const QString shown = copy("shown");
+    EXPECT_LE(distance(colourAt(shown, left, top), peach), 6);
+    const QStringList zoomed = run("pdfimages", {"-list", shown}).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(zoomed.size(), 3);
+    EXPECT_EQ(zoomed[2].simplified().split(' ')[3].toInt(), 1276);
 }
 
 // No printer installed: the user is asked, and the dialog offers a PDF file.
