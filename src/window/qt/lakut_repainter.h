@@ -20,6 +20,8 @@ class LakutRepainter {
     static constexpr unsigned kCheckEvery = 64;
     static constexpr qint64 kFrameNs = 16'000'000;
     static constexpr qint64 kKeepAliveNs = 50'000'000;
+    // The run gets this many times the time its last keep-alive took.
+    static constexpr qint64 kRunShare = 9;
 
     LakutRepainter(LabelBinding& lakut, std::function<void()> syncWindow);
 
@@ -39,7 +41,7 @@ class LakutRepainter {
     bool windowShown_ = false;
     QElapsedTimer clock_;
     qint64 lastPaint_ = 0;
-    qint64 lastKeepAlive_ = 0;
+    qint64 nextKeepAlive_ = kKeepAliveNs;
     unsigned calls_ = 0;
     bool inside_ = false;
     unsigned long paints_ = 0;
