@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QWheelEvent>
@@ -62,7 +63,7 @@ TEST_F(ZoomTest, EveryControlGridRowAndBorderScalesWithTheZoom) {
     QTableView* t1 = widget<QTableView>("tabelle1");
     QTableView* t2 = widget<QTableView>("tabelle2");
     const QColor blue = toQColor(form.Shape1.borderColour);
-    for (double zoom : {1.0, 1.5, 2.0, 3.0}) {
+    for (double zoom : {1.0, 1.5, 2.0, 2.5, 3.0}) {
         SCOPED_TRACE(zoom);
         window->zoomTo(zoom);
         QApplication::processEvents();
@@ -76,6 +77,12 @@ TEST_F(ZoomTest, EveryControlGridRowAndBorderScalesWithTheZoom) {
         EXPECT_DOUBLE_EQ(widget("textanzahl")->font().pointSizeF(), 12 * zoom);
         EXPECT_DOUBLE_EQ(widget("okstart")->font().pointSizeF(), 9.75 * zoom);
         EXPECT_GE(QFontInfo(t1->font()).pixelSize(), std::floor(7 * zoom));
+        auto* text = widget<QLabel>("text");
+        for (const QString& line : text->text().split('\n')) {
+            EXPECT_LE(QFontMetrics(text->font()).horizontalAdvance(line),
+                      text->contentsRect().width())
+                << line.toStdString();
+        }
         QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(widget("okstart"));
         ASSERT_NE(a11y, nullptr);
         EXPECT_EQ(a11y->rect().size(), widget("okstart")->size());
