@@ -168,12 +168,6 @@ TEST_F(ScaleTest, CaptionsAndBigCountsFit) {
     }
 }
 
-}  // namespace
-}  // namespace lurnatik::qt_test
-
-namespace lurnatik::qt_test {
-namespace {
-
 double luminance(const QColor& c) {
     const auto channel = [](double v) {
         return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
@@ -287,12 +281,6 @@ TEST_F(LookTest, EveryTextStandsOutFromItsBackgroundInLightAndDarkSchemes) {
     }
     QApplication::setPalette(light);
 }
-
-}  // namespace
-}  // namespace lurnatik::qt_test
-
-namespace lurnatik::qt_test {
-namespace {
 
 // A 10 MB status text and a count of 300 digits: drawn at the smallest size, cut
 // with an ellipsis, without reading more of them than the label can show.

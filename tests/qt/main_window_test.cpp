@@ -8,29 +8,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
-#include <cmath>
 #include <map>
 
-#include "window/instruction_text.h"
 #include "window/qt/qt_convert.h"
 #include "window_fixture.h"
 
 namespace lurnatik::qt_test {
 namespace {
 
-int px(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-
-TEST_F(WindowTest, WindowHasTheClientSizeCaptionAndPlaceOfTheForm) {
-    EXPECT_EQ(window->size(), QSize(638, 477));
-    EXPECT_EQ(window->pos(), QPoint(60, 107));
-    EXPECT_EQ(window->windowTitle().toStdString(), form.caption);
-}
-
 // Every control is a widget named as the control, inside the frame for the
 // controls of the import panel, at the model's twips over 15, with the model's
-// tooltip, states and caption, and an accessible name of its own.
+// tooltip, states and caption, and an accessible name of its own (the places
+// are checked at every zoom in zoom_test.cpp).
 TEST_F(WindowTest, EveryControlIsAWidgetAsTheModelHasIt) {
     auto* frame = widget(form.Frame1.name());
     QSet<QString> names;
@@ -50,17 +39,14 @@ TEST_F(WindowTest, EveryControlIsAWidgetAsTheModelHasIt) {
         } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
             EXPECT_EQ(box->title(), captionText(c->caption));
         }
-        if (c->kind() != Kind::Line) {
-            const Twips& g = c->geometry;
-            EXPECT_EQ(w->geometry(), QRect(px(g.left), px(g.top), px(g.left + g.width) - px(g.left),
-                                           px(g.top + g.height) - px(g.top)));
-        }
     }
     EXPECT_FALSE(names.contains(QString()));
     EXPECT_EQ(names.size(), static_cast<qsizetype>(form.controls().size()));
 }
 
-TEST_F(WindowTest, InitialStatesAndTexts) {
+TEST_F(WindowTest, InitialPlaceStatesAndTexts) {
+    EXPECT_EQ(window->pos(), QPoint(60, 107));
+    EXPECT_EQ(window->windowTitle().toStdString(), form.caption);
     for (const char* name : {"okstart", "okabbrechen", "okdruck", "haltbei", "okexternok"}) {
         EXPECT_FALSE(widget(name)->isEnabled()) << name;
     }
@@ -78,27 +64,6 @@ TEST_F(WindowTest, InitialStatesAndTexts) {
     EXPECT_EQ(widget<QLabel>("text")->text().split('\n').size(), 4) << "carriage returns break";
     EXPECT_EQ(widget("textanzahl")->accessibleName(), QString::fromUtf8("Anzahl Würfe"));
     EXPECT_EQ(widget("okstart")->accessibleName(), "Start");
-}
-
-// A caption line wider than its label is drawn a little smaller instead of being
-// broken; a caption that fits gets the label's own size back.
-TEST_F(WindowTest, LongCaptionLinesFitTheirLabel) {
-    auto* label = widget<QLabel>("text");
-    const QFont own = label->font();
-    const std::string wide =
-        " Geben Sie den Ort an, wo sich die Datei\r  mit den Permanenzen der Hamburger Spiel-";
-    ASSERT_GT(QFontMetrics(own).horizontalAdvance(captionText(wide).split('\n')[1]),
-              label->contentsRect().width() - label->indent());
-    form.text.caption = wide;
-    window->syncFromModel();
-    for (const QString& line : label->text().split('\n')) {
-        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(line),
-                  label->contentsRect().width() - label->indent())
-            << line.toStdString();
-    }
-    form.text.caption = kInstructionText;
-    window->syncFromModel();
-    EXPECT_EQ(label->font(), own);
 }
 
 TEST_F(WindowTest, TabOrderBeginsAtTextanzahl) {

@@ -17,15 +17,6 @@ namespace {
 
 using UserInputTest = WindowTest;
 
-TEST_F(UserInputTest, AClickReachesTheModelOnlyWhereTheButtonIsEnabled) {
-    int clicks = 0;
-    form.okcopy.onClick = [&] { ++clicks; };
-    form.okdruck.onClick = [&] { clicks += 10; };
-    QTest::mouseClick(widget("okcopy"), Qt::LeftButton);
-    QTest::mouseClick(widget("okdruck"), Qt::LeftButton);
-    EXPECT_EQ(clicks, 1);
-}
-
 // The box shows what the handler left: a count enables Start, a text that cannot
 // begin one disappears.
 TEST_F(UserInputTest, TypingReachesTextanzahl) {
