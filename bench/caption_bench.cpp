@@ -11,7 +11,7 @@
 
 #include "qt_application.h"
 #include "support/fake_platform.h"
-#include "window/instruction_text.h"
+#include "window/model/instruction_text.h"
 #include "window/program.h"
 #include "window/qt/main_window.h"
 

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "core/random.h"
 #include "support/fake_platform.h"
+#include "window/model/random.h"
 #include "window/program.h"
 
 namespace lurnatik {

@@ -1,12 +1,11 @@
 #include "import/import_panel.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "import/permanence_reader.h"
-#include "window/instruction_text.h"
+#include "window/model/instruction_text.h"
 
 namespace lurnatik {
 namespace {
@@ -28,31 +27,11 @@ std::vector<std::string> components(const std::string& path) {
     return parts;
 }
 
-std::string joinPath(const std::string& directory, const std::string& name) {
-    return directory.back() == '/' ? directory + name : directory + "/" + name;
-}
-
-// Absolute, without "." and "..", without a trailing "/" unless it is the root.
-std::string normalPath(const std::string& path, FileSystem& files) {
-    std::filesystem::path p(path);
-    if (p.is_relative()) {
-        p = std::filesystem::path(files.currentDirectory()) / p;
-    }
-    std::string normal = p.lexically_normal().string();
-    while (normal.size() > 1 && normal.back() == '/') {
-        normal.pop_back();
-    }
-    return normal.empty() ? "/" : normal;
-}
-
 // The drive that holds the path: the longest mount point above or at it.
 std::string driveOf(const std::string& path, const std::vector<std::string>& drives) {
     std::string best = "/";
     for (const std::string& d : drives) {
-        const bool holds =
-            path == d || (path.size() > d.size() && path.compare(0, d.size(), d) == 0 &&
-                          (d.back() == '/' || path[d.size()] == '/'));
-        if (holds && d.size() > best.size()) {
+        if (isUnder(path, d) && d.size() > best.size()) {
             best = d;
         }
     }
@@ -99,7 +78,7 @@ void changeDrive(Form1& form, Platform& platform) {
 void refreshDirectory(Form1& form, Platform& platform) {
     DirList& dir = form.Dir1;
     FileList& file = form.File1;
-    const std::string normal = normalPath(dir.path(), platform.files);
+    const std::string normal = normalPath(dir.path(), platform.files.currentDirectory());
     if (normal != dir.path()) {
         dir.setPath(normal);  // refreshes, nested
         return;
@@ -132,10 +111,10 @@ void openDirectoryEntry(Form1& form, Platform& platform, int index) {
     if (index < dir.pathEntries) {
         target = "/";
         for (int i = 1; i <= index; ++i) {
-            target = joinPath(target, dir.items[static_cast<std::size_t>(i)]);
+            target = pathInDirectory(target, dir.items[static_cast<std::size_t>(i)]);
         }
     } else {
-        target = joinPath(dir.path(), dir.items[static_cast<std::size_t>(index)]);
+        target = pathInDirectory(dir.path(), dir.items[static_cast<std::size_t>(index)]);
     }
     if (target == dir.path()) {
         // Opening the open directory reads it again, with files saved meanwhile.
@@ -163,7 +142,8 @@ void cancelImport(Form1& form) {
 void fillImportLists(Form1& form, Platform& platform) {
     FileSystem& files = platform.files;
     std::vector<std::string> drives = files.drives();
-    const std::string start = normalPath(files.currentDirectory(), files);
+    const std::string current = files.currentDirectory();
+    const std::string start = normalPath(current, current);
 
     // Setting the drive must not move the directory list to the drive's root.
     std::function<void()> driveHandler = std::move(form.Drive1.onChange);

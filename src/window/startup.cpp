@@ -2,14 +2,16 @@
 
 #include "core/frequency_table.h"
 #include "core/number_text.h"
-#include "window/instruction_text.h"
+#include "core/run_texts.h"
 #include "window/marks.h"
+#include "window/model/instruction_text.h"
 
 namespace lurnatik {
 namespace {
 
-constexpr int kRed[] = {1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36};
-constexpr int kBlack[] = {2, 4, 6, 8, 10, 11, 13, 15, 17, 20, 22, 24, 26, 28, 29, 31, 33, 35};
+constexpr int kRedNumbers[] = {1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36};
+constexpr int kBlackNumbers[] = {2,  4,  6,  8,  10, 11, 13, 15, 17,
+                                 20, 22, 24, 26, 28, 29, 31, 33, 35};
 constexpr int kCentredTop = 3;
 
 void resetRunVariables(State& s) {
@@ -44,7 +46,7 @@ void startUp(Form1& form, Platform& platform) {
         t1.setColAlignment(c, kCentredTop);
     }
     t1.setCol(0);
-    for (std::int16_t n = 0; n <= 36; ++n) {
+    for (std::int16_t n = 0; n <= kHighestNumber; ++n) {
         t1.setRow(n);
         t1.setText(writeNumber(n));
     }
@@ -58,11 +60,11 @@ void startUp(Form1& form, Platform& platform) {
 
     form.generator.reseed(platform.clock.seed());
 
-    for (int n : kRed) {
-        s.farbe[static_cast<std::size_t>(n)] = 1;
+    for (int n : kRedNumbers) {
+        s.farbe[static_cast<std::size_t>(n)] = State::kRed;
     }
-    for (int n : kBlack) {
-        s.farbe[static_cast<std::size_t>(n)] = 2;
+    for (int n : kBlackNumbers) {
+        s.farbe[static_cast<std::size_t>(n)] = State::kBlack;
     }
     form.text.caption = kInstructionText;
 }
@@ -88,7 +90,7 @@ void restart(Form1& form, Platform& platform) {
     }
 
     form.okextern.enabled = true;
-    form.okstart.caption = "Start";
+    form.okstart.caption = kStartCaption;
     form.okstart.enabled = false;
     form.okabbrechen.enabled = false;
     form.okdruck.enabled = false;

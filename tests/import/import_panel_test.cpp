@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "import_fixture.h"
-#include "window/instruction_text.h"
+#include "window/model/instruction_text.h"
 
 namespace lurnatik {
 namespace {

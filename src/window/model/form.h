@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/random.h"
-#include "core/state.h"
 #include "window/model/controls.h"
 #include "window/model/grid.h"
+#include "window/model/random.h"
+#include "window/model/state.h"
 
 namespace lurnatik {
 

@@ -1,4 +1,4 @@
-#include "core/random.h"
+#include "window/model/random.h"
 
 namespace lurnatik {
 namespace {

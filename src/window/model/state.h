@@ -7,15 +7,24 @@
 #include <string>
 #include <vector>
 
-#include "core/permanenz_entry.h"
+#include "window/model/permanenz_entry.h"
 
 namespace lurnatik {
 
-inline constexpr std::int16_t kNoNumber = 200;  // in vorzahl and doppelzahl: none yet
+inline constexpr std::int16_t kHighestNumber = 36;  // a throw is 0 to 36
+inline constexpr std::int16_t kNoNumber = 200;      // in vorzahl and doppelzahl: none yet
 
 struct State {
-    // Colour of each number: 1 red, 2 black, 0 none (0 and the unused entry 37).
-    std::array<std::int16_t, 38> farbe{};
+    // The colours in farbe.
+    static constexpr std::int16_t kRed = 1;
+    static constexpr std::int16_t kBlack = 2;
+    // The states of doppelstatus besides 0: a pair is waiting for the next throw,
+    // and that throw has been compared with it.
+    static constexpr std::int16_t kPairPending = 1;
+    static constexpr std::int16_t kPairTested = 200;
+
+    // Colour of each number: kRed, kBlack, 0 none (0 and the unused entry 37).
+    std::array<std::int16_t, kHighestNumber + 2> farbe{};
     // The recorded spins after an import, spin k at index k; an entry is empty or
     // a double. Empty before the first import.
     std::vector<PermanenzEntry> permanenz;
