@@ -1,10 +1,12 @@
 #include "import/permanence_reader.h"
 
 #include <new>
+#include <string>
 
 #include "core/number_text.h"
 #include "import/item_reader.h"
 #include "import/text_encoding.h"
+#include "window/model/text.h"
 
 namespace lurnatik {
 namespace {
@@ -59,17 +61,8 @@ void fillSpins(ItemReader reader, std::vector<PermanenzEntry>& spins, std::size_
 // item may hold either. Each item is read in its own encoding: files put together
 // from several sources mix UTF-8 and Windows-1252 lines.
 void appendHeaderItem(std::string& out, std::string_view item) {
-    std::string plain;
-    for (std::size_t i = 0; i < item.size(); ++i) {
-        const char c = item[i];
-        if (c == '\0') {
-            continue;
-        }
-        if (c == '\r' && i + 1 < item.size() && item[i + 1] == '\n') {
-            continue;  // the '\n' that follows ends the line
-        }
-        plain += c == '\n' ? '\r' : c;
-    }
+    std::string plain = foldLineEnds(item, '\r');
+    std::erase(plain, '\0');
     out += toUtf8(plain);
 }
 

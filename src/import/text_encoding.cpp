@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "window/model/text.h"
+
 namespace lurnatik {
 namespace {
 
@@ -32,6 +34,7 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
 }
 
 constexpr std::uint32_t kReplacement = 0xFFFD;
+constexpr std::uint32_t kShortestOfLength[5] = {0, 0, 0x80, 0x800, 0x10000};
 constexpr char kDosEndOfFile = '\x1A';
 
 bool isHighSurrogate(std::uint32_t unit) {
@@ -75,28 +78,18 @@ bool isValidUtf8(std::string_view bytes) {
     const auto* const end = p + bytes.size();
     while (p < end) {
         const unsigned char b = *p;
-        if (b < 0x80) {
+        const int length = utf8SequenceLength(b);
+        if (length == 0) {
+            return false;
+        }
+        if (length == 1) {
             ++p;
             continue;
         }
-        int length;
-        std::uint32_t cp;
-        std::uint32_t least;
-        if (b >= 0xC2 && b <= 0xDF) {
-            length = 2;
-            cp = b & 0x1F;
-            least = 0x80;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            length = 3;
-            cp = b & 0x0F;
-            least = 0x800;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            length = 4;
-            cp = b & 0x07;
-            least = 0x10000;
-        } else {
-            return false;
-        }
+        // The lead keeps 7 - length bits of the code point; the shortest form
+        // of each length starts at this code point.
+        std::uint32_t cp = b & (0x7Fu >> length);
+        const std::uint32_t least = kShortestOfLength[length];
         if (end - p < length) {
             return false;
         }

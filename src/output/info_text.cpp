@@ -8,6 +8,7 @@
 
 #include "import/text_encoding.h"
 #include "platform/file_system.h"
+#include "window/model/text.h"
 
 namespace lurnatik {
 namespace {
@@ -17,19 +18,7 @@ namespace {
 // every line end a single line feed.
 std::string readableText(std::string bytes) {
     const std::string text = toUtf8(withoutByteOrderMark(decodedFileText(std::move(bytes))));
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r') {
-            out += text[i];
-            continue;
-        }
-        out += '\n';
-        if (i + 1 < text.size() && text[i + 1] == '\n') {
-            ++i;
-        }
-    }
-    return out;
+    return foldLineEnds(text, '\n');
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "output/report.h"
 
+#include <algorithm>
+
 #include "output/print_question.h"
+#include "window/model/text.h"
 
 namespace lurnatik {
 namespace {
@@ -13,15 +16,8 @@ constexpr int kColumnSpacing = 10;  // table columns at 15, 25, 35, 45
 // The bytes of the character that begins at `i`: a UTF-8 sequence, or a single
 // byte where the text is not valid UTF-8, so that a line break is never swallowed.
 std::size_t characterLength(const std::string& text, std::size_t i) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t expected = 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        expected = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        expected = 3;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        expected = 4;
-    }
+    const auto expected = static_cast<std::size_t>(
+        std::max(1, utf8SequenceLength(static_cast<unsigned char>(text[i]))));
     std::size_t length = 1;
     while (length < expected && i + length < text.size() &&
            (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80) {
@@ -62,7 +58,7 @@ void writeTable(Printer& printer, Grid& tabelle1) {
 
     // Through the current cell, as the window reads a grid: it ends at row 36,
     // column 3, and the grid's highlight goes with it.
-    for (int r = 0; r <= 36; ++r) {
+    for (int r = 0; r <= kHighestNumber; ++r) {
         tabelle1.setRow(r);
         for (int c = 0; c < 4; ++c) {
             tabelle1.setCol(c);

@@ -1,14 +1,14 @@
 #include "platform/disk_file_system.h"
 
 #include <fcntl.h>
+#include <mntent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -23,48 +23,6 @@ const std::set<std::string_view, std::less<>> kPseudoTypes = {
     "proc",   "pstore",      "ramfs",    "rpc_pipefs",      "securityfs",  "selinuxfs", "squashfs",
     "sysfs",  "tmpfs",       "tracefs",  "fuse.gvfsd-fuse", "fuse.portal",
 };
-
-bool under(std::string_view path, std::string_view top) {
-    return path == top || (path.size() > top.size() && path.substr(0, top.size()) == top &&
-                           path[top.size()] == '/');
-}
-
-// Mount points write blank, tab, newline and backslash as \040, \011, \012, \134.
-std::string unescapeMountField(std::string_view field) {
-    std::string out;
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && field.size() - i >= 4) {
-            const std::string_view digits = field.substr(i + 1, 3);
-            if (std::all_of(digits.begin(), digits.end(),
-                            [](char c) { return c >= '0' && c <= '7'; })) {
-                out += static_cast<char>((digits[0] - '0') * 64 + (digits[1] - '0') * 8 +
-                                         (digits[2] - '0'));
-                i += 3;
-                continue;
-            }
-        }
-        out += field[i];
-    }
-    return out;
-}
-
-std::vector<std::string_view> fields(std::string_view line) {
-    std::vector<std::string_view> parts;
-    std::size_t pos = 0;
-    while (pos < line.size()) {
-        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) {
-            ++pos;
-        }
-        const std::size_t begin = pos;
-        while (pos < line.size() && line[pos] != ' ' && line[pos] != '\t') {
-            ++pos;
-        }
-        if (pos > begin) {
-            parts.push_back(line.substr(begin, pos - begin));
-        }
-    }
-    return parts;
-}
 
 // The key that orders names: ASCII letters folded to lower case, the German
 // letters of UTF-8 to their base letters.
@@ -140,30 +98,43 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind kin
     return names;
 }
 
+bool isSystemMountPoint(std::string_view point) {
+    return point.empty() || point.front() != '/' || isUnder(point, "/proc") ||
+           isUnder(point, "/sys") || isUnder(point, "/dev") || isUnder(point, "/run");
+}
+
+// The mount table is read by the C library, which also undoes the escapes of
+// blanks and backslashes in mount points (\040, \134, ...).
+std::vector<std::string> mountPointsIn(std::FILE* table) {
+    std::vector<std::string> points;
+    // Overlay mounts in containers can have option fields of many kilobytes.
+    std::vector<char> line(64 * 1024);
+    mntent entry{};
+    while (::getmntent_r(table, &entry, line.data(), static_cast<int>(line.size())) != nullptr) {
+        const std::string_view type = entry.mnt_type;
+        if (type.empty() || kPseudoTypes.count(type) != 0 || isSystemMountPoint(entry.mnt_dir)) {
+            continue;
+        }
+        if (std::find(points.begin(), points.end(), entry.mnt_dir) == points.end()) {
+            points.emplace_back(entry.mnt_dir);
+        }
+    }
+    return points;
+}
+
 }  // namespace
 
 std::vector<std::string> userMountPoints(std::string_view mountsText) {
-    std::vector<std::string> points;
-    std::size_t pos = 0;
-    while (pos < mountsText.size()) {
-        std::size_t end = mountsText.find('\n', pos);
-        if (end == std::string_view::npos) {
-            end = mountsText.size();
-        }
-        const std::vector<std::string_view> f = fields(mountsText.substr(pos, end - pos));
-        pos = end + 1;
-        if (f.size() < 3 || kPseudoTypes.count(f[2]) != 0) {
-            continue;
-        }
-        std::string point = unescapeMountField(f[1]);
-        if (point.empty() || point.front() != '/' || under(point, "/proc") ||
-            under(point, "/sys") || under(point, "/dev") || under(point, "/run")) {
-            continue;
-        }
-        if (std::find(points.begin(), points.end(), point) == points.end()) {
-            points.push_back(std::move(point));
-        }
+    if (mountsText.empty()) {
+        return {};
     }
+    std::string text(mountsText);
+    std::FILE* const stream = ::fmemopen(text.data(), text.size(), "r");
+    if (stream == nullptr) {
+        return {};
+    }
+    std::vector<std::string> points = mountPointsIn(stream);
+    std::fclose(stream);
     return points;
 }
 
@@ -175,9 +146,12 @@ bool germanNameLess(std::string_view a, std::string_view b) {
 
 std::vector<std::string> DiskFileSystem::drives() {
     std::vector<std::string> result{"/"};
-    std::ifstream in("/proc/self/mounts");
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    for (std::string& point : userMountPoints(text)) {
+    std::vector<std::string> points;
+    if (std::FILE* const table = ::setmntent("/proc/self/mounts", "r")) {
+        points = mountPointsIn(table);
+        ::endmntent(table);
+    }
+    for (std::string& point : points) {
         // Bind mounts of single files (as containers have) are no drives.
         if (point != "/" && isDirectory(point)) {
             result.push_back(std::move(point));

@@ -6,17 +6,9 @@
 #include <string_view>
 #include <vector>
 
-namespace lurnatik {
+#include "platform/paths.h"
 
-// A file in a directory; the root "/" gets no doubled separator.
-inline std::string pathInDirectory(std::string_view directory, std::string_view name) {
-    std::string path(directory);
-    if (path.empty() || path.back() != '/') {
-        path += '/';
-    }
-    path += name;
-    return path;
-}
+namespace lurnatik {
 
 // What the import panel and the info text need of the file system. Paths are
 // absolute, with "/" as separator.

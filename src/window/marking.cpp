@@ -28,7 +28,7 @@ void removeAllMarks(Form1& form) {
     Grid& t2 = form.tabelle2;
     t1.setCol(0);
     t2.setCol(0);
-    for (int n = 0; n <= 36; ++n) {
+    for (int n = 0; n <= kHighestNumber; ++n) {
         t1.setRow(n);
         t2.setRow(n);
         t1.setCellBackground(colours::none);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/number_text.h"
+#include "platform/paths.h"
 
 namespace lurnatik {
 namespace {
@@ -154,12 +155,23 @@ std::string variable(const State& s, const std::string& name) {
     throw ScriptError("no variable named '" + name + "'");
 }
 
-std::string absolutePath(const std::string& path) {
-    std::string p = std::filesystem::absolute(path).lexically_normal().string();
-    while (p.size() > 1 && p.back() == '/') {
-        p.pop_back();
+// What a control shows as its text: the caption, or the text, drive, path or
+// file name of the kinds that hold one.
+std::string shownText(const Control& c) {
+    switch (c.kind()) {
+        case Kind::TextBox:
+            return static_cast<const TextBox&>(c).text();
+        case Kind::RichText:
+            return static_cast<const RichTextBox&>(c).text;
+        case Kind::DriveList:
+            return static_cast<const DriveList&>(c).drive();
+        case Kind::DirList:
+            return static_cast<const DirList&>(c).path();
+        case Kind::FileList:
+            return static_cast<const FileList&>(c).fileName();
+        default:
+            return c.caption;
     }
-    return p;
 }
 
 // A colour as the script shows it: "R,G,B", or "system N" for a colour that the
@@ -256,14 +268,8 @@ int ScenarioRunner::run(std::istream& script) {
     return 0;
 }
 
-void ScenarioRunner::execute(const std::string& line) {
-    std::string_view rest = line;
-    const std::string command = nextWord(rest);
-    if (command.empty() || command.front() == '#') {
-        return;
-    }
+bool ScenarioRunner::executeInput(const std::string& command, std::string_view& rest) {
     Form1& form = program_.form;
-
     if (command == "type") {
         TextBox& box = controlOf<TextBox>(form, nextWord(rest), Kind::TextBox, "a text box");
         requireTypable(form, box);
@@ -295,43 +301,31 @@ void ScenarioRunner::execute(const std::string& line) {
         std::deque<int> numbers;
         for (std::string word = nextWord(rest); !word.empty(); word = nextWord(rest)) {
             const int n = integerArgument(word);
-            if (n < 0 || n > 36) {
+            if (n < 0 || n > kHighestNumber) {
                 throw ScriptError("a throw is 0 to 36, not " + word);
             }
             numbers.push_back(n);
         }
         form.generator.queueNumbers(numbers);
-    } else if (command == "show") {
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool ScenarioRunner::executeShow(const std::string& command, std::string_view& rest) {
+    Form1& form = program_.form;
+    if (command == "show") {
         const std::string name = nextWord(rest);
         if (name == form.Option1.name()) {
             out_ << name << ": " << form.Option1.selected() << '\n';
-            return;
+            return true;
         }
         const Control* c = form.find(name);
         if (c == nullptr) {
             throw ScriptError("no control named '" + name + "'");
         }
-        std::string value = c->caption;
-        switch (c->kind()) {
-            case Kind::TextBox:
-                value = static_cast<const TextBox*>(c)->text();
-                break;
-            case Kind::RichText:
-                value = static_cast<const RichTextBox*>(c)->text;
-                break;
-            case Kind::DriveList:
-                value = static_cast<const DriveList*>(c)->drive();
-                break;
-            case Kind::DirList:
-                value = static_cast<const DirList*>(c)->path();
-                break;
-            case Kind::FileList:
-                value = static_cast<const FileList*>(c)->fileName();
-                break;
-            default:
-                break;
-        }
-        out_ << name << ": " << inQuotes(value) << (c->enabled ? " enabled" : " disabled")
+        out_ << name << ": " << inQuotes(shownText(*c)) << (c->enabled ? " enabled" : " disabled")
              << (c->shown() ? "" : " hidden") << '\n';
     } else if (command == "grid") {
         const Grid& grid = controlOf<Grid>(form, nextWord(rest), Kind::Grid, "a grid");
@@ -345,12 +339,20 @@ void ScenarioRunner::execute(const std::string& line) {
     } else if (command == "var") {
         const std::string name = nextWord(rest);
         out_ << name << ": " << variable(form.state, name) << '\n';
-    } else if (command == "dir") {
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool ScenarioRunner::executeImport(const std::string& command, std::string_view& rest) {
+    Form1& form = program_.form;
+    if (command == "dir") {
         const std::string path = textArgument(rest);
         if (path.empty()) {
             throw ScriptError("dir needs a path");
         }
-        form.Dir1.setPath(absolutePath(path));
+        form.Dir1.setPath(normalPath(path, std::filesystem::current_path().string()));
     } else if (command == "clickfile") {
         const std::string name = textArgument(rest);
         const auto& items = form.File1.items;
@@ -360,7 +362,20 @@ void ScenarioRunner::execute(const std::string& line) {
         }
         form.File1.listIndex = static_cast<int>(it - items.begin());
         form.File1.click();
-    } else if (!executeLookAndPick(command, rest)) {
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void ScenarioRunner::execute(const std::string& line) {
+    std::string_view rest = line;
+    const std::string command = nextWord(rest);
+    if (command.empty() || command.front() == '#') {
+        return;
+    }
+    if (!executeInput(command, rest) && !executeShow(command, rest) &&
+        !executeImport(command, rest) && !executeLookAndPick(command, rest)) {
         throw ScriptError("unknown command '" + command + "'");
     }
     if (!rest.empty() && rest.find_first_not_of(' ') != std::string_view::npos &&

@@ -37,6 +37,13 @@ class ScenarioRunner {
 
   private:
     void execute(const std::string& line);
+    // Each of these runs its commands and returns false for any other command.
+    // type, click, select, clickrow, answer, numbers:
+    bool executeInput(const std::string& command, std::string_view& rest);
+    // show, grid, var:
+    bool executeShow(const std::string& command, std::string_view& rest);
+    // dir, clickfile:
+    bool executeImport(const std::string& command, std::string_view& rest);
     // colour and drive; false for any other command.
     bool executeLookAndPick(const std::string& command, std::string_view& rest);
 

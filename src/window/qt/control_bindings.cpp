@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "window/model/text.h"
 #include "window/qt/caption_fit.h"
 #include "window/qt/frame_drawing.h"
 #include "window/qt/qt_convert.h"
@@ -256,10 +257,7 @@ void RichTextBinding::sync() {
     }
     first_ = false;
     text_ = model_.text;
-    QString text = toQString(text_);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    browser_->setPlainText(text);
+    browser_->setPlainText(toQString(foldLineEnds(text_, '\n')));
 }
 
 }  // namespace lurnatik
