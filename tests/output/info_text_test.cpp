@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "support/program_test.h"
@@ -23,58 +24,49 @@ class InfoText : public testing::ProgramTest {
         fake.session.directory = programDir.path();
         ProgramTest::SetUp();
     }
-    void writeInfo(const std::string& bytes) { programDir.write(kInfoFileName, bytes); }
 };
 
+struct Opened {
+    std::optional<std::string> bytes;  // nullopt: no file
+    std::string shown;
+};
+
+// Each opening reads the file as it is now, in UTF-8 with line feeds, and
+// closing hides and empties the box, leaving all else as it was.
 TEST_F(InfoText, ShowsTheFileAsItIsAtEachOpeningOrTheProblemWhenItIsMissing) {
     const auto closed = testing::snapshot(form);
-    form.okinfo.click();
-    EXPECT_TRUE(form.infotext.visible);
-    EXPECT_EQ(form.infotext.text, kFailureText);
-    EXPECT_EQ(form.okinfo.caption, "Ende Info");
-    EXPECT_TRUE(fake.messageBox.asked.empty());
-    form.okinfo.click();
-    EXPECT_EQ(testing::snapshot(form), closed) << "hidden and emptied again, nothing else changed";
-
-    for (const char* content : {"alt", "neu"}) {
-        writeInfo(content);
+    for (const Opened& c : {Opened{std::nullopt, kFailureText}, Opened{"alt", "alt"},
+                            Opened{"neu", "neu"}, Opened{"\xEF\xBB\xBFÜber", "Über"},
+                            Opened{"\xDC"
+                                   "ber W\xFCrfe \x80 \x84"
+                                   "a\x93",
+                                   "Über Würfe € „a“"},
+                            Opened{"eins\r\nzwei\r\n\r\ndrei", "eins\nzwei\n\ndrei"},
+                            Opened{"eins\rzwei", "eins\nzwei"}, Opened{"", ""},
+                            Opened{"\xFF\xFE\xDC\0b\0\r\0\n\0x\0\x1A\0"s, "Üb\nx"},
+                            Opened{"\xFE\xFF\0\xDC\0b"s, "Üb"}, Opened{"a\x1A", "a"},
+                            Opened{std::nullopt, kFailureText}}) {
+        if (c.bytes) {
+            programDir.write(kInfoFileName, *c.bytes);
+        } else {
+            std::filesystem::remove(programDir.file(kInfoFileName));
+        }
         form.okinfo.click();
-        EXPECT_EQ(form.infotext.text, content);
+        EXPECT_TRUE(form.infotext.visible);
+        EXPECT_EQ(form.infotext.text, c.shown);
+        EXPECT_EQ(form.okinfo.caption, "Ende Info");
         form.okinfo.click();
+        EXPECT_EQ(testing::snapshot(form), closed) << c.shown;
     }
-    std::filesystem::remove(programDir.file(kInfoFileName));
-    form.okinfo.click();
-    EXPECT_EQ(form.infotext.text, kFailureText);
+    EXPECT_TRUE(fake.messageBox.asked.empty());
 }
 
 TEST_F(InfoText, AnyOtherCaptionDoesNothing) {
-    writeInfo("x");
+    programDir.write(kInfoFileName, "x");
     form.okinfo.caption = "info";
     const auto before = testing::snapshot(form);
     form.okinfo.click();
     EXPECT_EQ(testing::snapshot(form), before);
-}
-
-struct Encoded {
-    std::string bytes;
-    std::string shown;
-};
-
-TEST_F(InfoText, ShowsTheTextInUtf8WithLineFeeds) {
-    for (const Encoded& c : {Encoded{"\xEF\xBB\xBFÜber", "Über"},
-                             Encoded{"\xDC"
-                                     "ber W\xFCrfe \x80 \x84"
-                                     "a\x93",
-                                     "Über Würfe € „a“"},
-                             Encoded{"eins\r\nzwei\r\n\r\ndrei", "eins\nzwei\n\ndrei"},
-                             Encoded{"eins\rzwei", "eins\nzwei"}, Encoded{"", ""},
-                             Encoded{"\xFF\xFE\xDC\0b\0\r\0\n\0x\0\x1A\0"s, "Üb\nx"},
-                             Encoded{"\xFE\xFF\0\xDC\0b"s, "Üb"}, Encoded{"a\x1A", "a"}}) {
-        writeInfo(c.bytes);
-        form.okinfo.click();
-        EXPECT_EQ(form.infotext.text, c.shown);
-        form.okinfo.click();
-    }
 }
 
 TEST_F(InfoText, AFileThatCannotBeHeldShowsTheProblemAndCloses) {
@@ -87,6 +79,7 @@ TEST_F(InfoText, AFileThatCannotBeHeldShowsTheProblemAndCloses) {
     EXPECT_EQ(form.okinfo.caption, "Ende Info");
 }
 
+// Only a known, absolute program directory names a file.
 TEST(InfoFilePath, JoinsTheProgramDirectoryAndTheName) {
     EXPECT_EQ(infoFilePath("/opt/lurnatik1/bin"), "/opt/lurnatik1/bin/info_lurnatik1.txt");
     EXPECT_EQ(infoFilePath("/opt/lurnatik1/bin/"), "/opt/lurnatik1/bin/info_lurnatik1.txt");
@@ -97,19 +90,6 @@ TEST(InfoFilePath, JoinsTheProgramDirectoryAndTheName) {
               "e/info_lurnatik1.txt");
     EXPECT_EQ(infoFilePath(""), std::nullopt);
     EXPECT_EQ(infoFilePath("lib/lurnatik1"), std::nullopt);
-}
-
-TEST_F(InfoText, AnUnknownProgramDirectoryShowsTheProblemAndReadsNoOtherFile) {
-    struct EveryFileReadable : DiskFileSystem {
-        std::optional<std::string> readFile(const std::string& path) override { return path; }
-    } files;
-    Platform platform{fake.messageBox, fake.clock, fake.locale, files, fake.printer, fake.session};
-    for (const char* directory : {"", "lib/lurnatik1"}) {
-        fake.session.directory = directory;
-        toggleInfo(form, platform);
-        EXPECT_EQ(form.infotext.text, kFailureText) << directory;
-        toggleInfo(form, platform);
-    }
 }
 
 }  // namespace

