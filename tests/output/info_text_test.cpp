@@ -69,14 +69,25 @@ TEST_F(InfoText, AnyOtherCaptionDoesNothing) {
     EXPECT_EQ(testing::snapshot(form), before);
 }
 
-TEST_F(InfoText, AFileThatCannotBeHeldShowsTheProblemAndCloses) {
-    struct Unholdable : DiskFileSystem {
-        std::optional<std::string> readFile(const std::string&) override { throw std::bad_alloc(); }
+// A file too large to hold, or a program directory that names no file: the box
+// shows the problem, and no other file is read.
+TEST_F(InfoText, AFileThatCannotBeHeldOrAnUnknownDirectoryShowsTheProblem) {
+    struct Files : DiskFileSystem {
+        std::optional<std::string> readFile(const std::string& path) override {
+            if (path.rfind('/', 0) == 0) {
+                throw std::bad_alloc();
+            }
+            return path;  // any other file would be shown
+        }
     } files;
     Platform platform{fake.messageBox, fake.clock, fake.locale, files, fake.printer, fake.session};
-    toggleInfo(form, platform);
-    EXPECT_EQ(form.infotext.text, kFailureText);
-    EXPECT_EQ(form.okinfo.caption, "Ende Info");
+    for (const char* directory : {"/opt", "", "lib/lurnatik1"}) {
+        fake.session.directory = directory;
+        toggleInfo(form, platform);
+        EXPECT_EQ(form.infotext.text, kFailureText) << directory;
+        EXPECT_EQ(form.okinfo.caption, "Ende Info");
+        toggleInfo(form, platform);
+    }
 }
 
 // Only a known, absolute program directory names a file.

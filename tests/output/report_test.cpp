@@ -107,8 +107,14 @@ INSTANTIATE_TEST_SUITE_P(
              ""},
         Page{"10", kDate, "", 52, {{2, titled(kDate)}, {5, fromColumn15("")}}, ""},
         Page{"10", "6.12.26", "", 52, {{2, titled("6.12.26")}}, ""},
-        // Ends exactly at column 36: the title follows without a gap.
-        Page{"10", "Sa, 06.12.2026", "", 52, {{2, titled("Sa, 06.12.2026")}}, ""},
+        // Ends exactly at column 36 counting characters, not bytes: the title
+        // follows without a gap.
+        Page{"10",
+             "Fr, 6. März 26",
+             "",
+             52,
+             {{2, fromColumn15("Datum: Fr, 6. März 26") + kTitle}},
+             ""},
         Page{"10",
              "Sa., 06.12.2026",
              "",
