@@ -10,9 +10,6 @@
 namespace lurnatik {
 namespace {
 
-constexpr std::int16_t kPairPending = 1;
-constexpr std::int16_t kPairTested = 200;
-
 // Every count lives as text: read it back, add one, write it again.
 void addOne(Label& label) {
     raiseCount(label.caption);
@@ -42,7 +39,7 @@ void showText(std::string& shown, const std::string& text) {
 const std::string& numberText(std::int16_t zahl) {
     static const std::array<std::string, 37> texts = [] {
         std::array<std::string, 37> t;
-        for (std::int16_t n = 0; n <= 36; ++n) {
+        for (std::int16_t n = 0; n <= kHighestNumber; ++n) {
             t[static_cast<std::size_t>(n)] = writeNumber(n);
         }
         return t;
@@ -79,7 +76,7 @@ void countFrequency(Form1& form, std::int16_t zahl) {
 // makes a further triple.
 void countTriple(Form1& form, std::int16_t zahl) {
     State& s = form.state;
-    if (s.doppelstatus != kPairPending) {
+    if (s.doppelstatus != State::kPairPending) {
         return;
     }
     if (s.doppelzahl == zahl) {
@@ -92,7 +89,7 @@ void countTriple(Form1& form, std::int16_t zahl) {
         }
         s.flagdreifach = 1;
     }
-    s.doppelstatus = kPairTested;
+    s.doppelstatus = State::kPairTested;
 }
 
 void countDouble(Form1& form, std::int16_t zahl) {
@@ -105,7 +102,7 @@ void countDouble(Form1& form, std::int16_t zahl) {
     t1.setCol(2);
     addOneToCurrentCell(t1);
     s.doppelzahl = zahl;
-    s.doppelstatus = kPairPending;
+    s.doppelstatus = State::kPairPending;
     if (s.flagdoppel == 0) {
         form.Label13.caption = shownThrow(form);
     }

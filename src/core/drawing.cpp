@@ -19,7 +19,7 @@ double roundHalfEven(double value) {
 std::optional<std::int16_t> wheelNumber(double entry) {
     const double rounded = roundHalfEven(entry);
     // Written so that NaN fails as well.
-    if (!(rounded >= 0 && rounded <= 36)) {
+    if (!(rounded >= 0 && rounded <= kHighestNumber)) {
         return std::nullopt;
     }
     return static_cast<std::int16_t>(rounded);
@@ -34,7 +34,7 @@ std::optional<std::int16_t> drawThrow(Form1& form, Clock& clock) {
     if (s.importmodus == 0) {
         form.generator.reseed(clock.seed());
         const int n = form.generator.drawNumber();
-        if (n < 0 || n > 36) {
+        if (n < 0 || n > kHighestNumber) {
             return std::nullopt;  // only injected numbers can lie outside the wheel
         }
         return static_cast<std::int16_t>(n);

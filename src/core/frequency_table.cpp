@@ -1,9 +1,11 @@
 #include "core/frequency_table.h"
 
+#include "window/model/state.h"
+
 namespace lurnatik {
 
 void emptyCountColumns(Grid& tabelle1) {
-    for (int n = 0; n <= 36; ++n) {
+    for (int n = 0; n <= kHighestNumber; ++n) {
         tabelle1.setRow(n);
         for (int c = 1; c <= 3; ++c) {
             tabelle1.setCol(c);

@@ -30,7 +30,7 @@ void countUp(std::int16_t& counter) {
 void startRotation(Form1& form) {
     Grid& t2 = form.tabelle2;
     t2.setCol(0);
-    for (int n = 0; n <= 36; ++n) {
+    for (int n = 0; n <= kHighestNumber; ++n) {
         t2.setRow(n);
         if (readNumber(t2.text()) > 0) {
             t2.setText(" ");
@@ -65,8 +65,8 @@ void endRun(Form1& form) {
 void skipUnreadableThrow(Form1& form) {
     State& s = form.state;
     form.lzahl.caption.clear();
-    if (s.doppelstatus == 1) {
-        s.doppelstatus = 200;
+    if (s.doppelstatus == State::kPairPending) {
+        s.doppelstatus = State::kPairTested;
     }
     s.vorzahl = kNoNumber;
     form.lakut.repaint();
