@@ -108,7 +108,7 @@ bool isSystemMountPoint(std::string_view point) {
 std::vector<std::string> mountPointsIn(std::FILE* table) {
     std::vector<std::string> points;
     // Overlay mounts in containers can have option fields of many kilobytes.
-    std::vector<char> line(64 * 1024);
+    std::vector<char> line(std::size_t{64} * 1024);
     mntent entry{};
     while (::getmntent_r(table, &entry, line.data(), static_cast<int>(line.size())) != nullptr) {
         const std::string_view type = entry.mnt_type;

@@ -57,7 +57,9 @@ class PanelFrame : public QGroupBox {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const QFontMetrics metrics(font());
-        const QRectF box(0, metrics.height() / 2, width(), height() - metrics.height() / 2);
+        // The frame runs through the middle of the caption's line, on a whole pixel.
+        const int captionMiddle = metrics.height() / 2;
+        const QRectF box(0, captionMiddle, width(), height() - captionMiddle);
         const QColor light = toQColor(kBorderLight);
         const QColor shadow = toQColor(kBorderShadow);
         const int w = borderWidth(zoom_);
