@@ -8,7 +8,10 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "core/count_text.h"
 #include "support/fake_platform.h"
 #include "window/model/random.h"
 #include "window/program.h"
@@ -106,8 +109,33 @@ void idealLoop(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kThrows);
 }
 
+// The part of a throw's evaluation that reading every count back from its text
+// cannot avoid: the four counts a random throw raises, on texts as the window
+// holds them, without the draw, the clock or any other bookkeeping.
+void raiseFourCounts(benchmark::State& state) {
+    std::vector<int> numbers(kThrows);
+    Generator generator;
+    for (int& n : numbers) {
+        n = generator.drawNumber();
+    }
+    for (auto _ : state) {
+        std::array<std::string, 37> frequency;
+        std::array<std::string, 6> chances;
+        for (const int n : numbers) {
+            raiseCount(frequency[static_cast<std::size_t>(n)]);
+            raiseCount(chances[n % 2]);
+            raiseCount(chances[2 + (n < 19)]);
+            raiseCount(chances[4 + (n & 1)]);
+        }
+        benchmark::DoNotOptimize(chances.data());
+        benchmark::DoNotOptimize(frequency.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kThrows);
+}
+
 }  // namespace
 
+BENCHMARK(raiseFourCounts)->Name("throws/raise_four_counts_1M")->Unit(benchmark::kMillisecond);
 BENCHMARK(modelRun)->Name("throws/model_durchlauf_1M")->Unit(benchmark::kMillisecond);
 BENCHMARK(idealLoop)->Name("throws/ideal_loop_1M")->Unit(benchmark::kMillisecond);
 

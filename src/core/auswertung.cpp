@@ -25,14 +25,16 @@ bool isText(const std::string& text, char only) {
     return text.size() == 1 && text[0] == only;
 }
 
-void showText(std::string& shown, const std::string& text) {
+// lzahl shows one or two digits. Both characters are copied without asking how
+// many there are, the second being the terminating null of a one-digit text: a
+// random throw's length cannot be predicted, and a mispredicted branch costs more
+// than the copy.
+void showNumberText(std::string& shown, const std::string& text) {
     if (shown.size() != text.size()) {
-        shown = text;
-        return;
+        shown.resize(text.size());
     }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        shown[i] = text[i];
-    }
+    shown[0] = text[0];
+    shown.data()[1] = text.data()[1];
 }
 
 // The 37 numbers of the wheel as lzahl shows them.
@@ -59,11 +61,12 @@ void countFrequency(Form1& form, std::int16_t zahl) {
     Grid& t1 = form.tabelle1;
     t1.setRow(zahl);
     t1.setCol(1);
-    addOneToCurrentCell(t1);
+    std::string& count = t1.editText();
+    raiseCount(count);
 
     // The cell has just been written in its shortest form, in which the number 2
     // has exactly one writing.
-    if (isText(t1.text(), '2')) {
+    if (isText(count, '2')) {
         if (form.state.flagwdh == 0) {
             form.Label11.caption = shownThrow(form);
         }
@@ -124,10 +127,9 @@ void countChances(Form1& form, std::int16_t zahl) {
     if (zahl == 0) {
         return;
     }
-    Label* const byColour[] = {nullptr, &form.lrot, &form.lschwarz};
     const std::int16_t colour = form.state.farbe[static_cast<std::size_t>(zahl)];
-    if (colour == 1 || colour == 2) {
-        addOne(*byColour[colour]);
+    if (colour == State::kRed || colour == State::kBlack) {
+        addOne(colour == State::kRed ? form.lrot : form.lschwarz);
     }
     addOne(zahl < 19 ? form.lklein : form.lgross);
     addOne(zahl % 2 == 0 ? form.lgerade : form.lungerade);
@@ -137,7 +139,7 @@ void countChances(Form1& form, std::int16_t zahl) {
 
 void auswertung(Form1& form) {
     const std::int16_t zahl = form.state.zahl;
-    showText(form.lzahl.caption, numberText(zahl));
+    showNumberText(form.lzahl.caption, numberText(zahl));
     countFrequency(form, zahl);
     countTriple(form, zahl);
     countDouble(form, zahl);
