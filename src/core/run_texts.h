@@ -1,7 +1,7 @@
 #pragma once
 // Texts and colours that the run control writes into the window.
 
-#include "window/model/controls.h"
+#include "window/model/form.h"
 
 namespace lurnatik {
 
@@ -9,9 +9,6 @@ namespace lurnatik {
 inline constexpr const char* kRandomSourceText = " Der Computer erzeugt die Zahlen...";
 // Put under the status text, after a carriage return, when a run has ended.
 inline constexpr const char* kEndLine = "                    ***  ENDE  *** ";
-
-inline constexpr const char* kStartCaption = "Start";
-inline constexpr const char* kContinueCaption = "Weiter";
 
 inline constexpr Colour kRotationRunning = colours::green;  // Lrotat while rotating
 inline constexpr Colour kRotationIdle = colours::grey;      // Lrotat after the last rotation

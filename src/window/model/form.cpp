@@ -71,92 +71,59 @@ void setStaticLabels(Form1& f) {
     f.Label1.alignment = Align::Centre;
 }
 
-void setValueLabels(Form1& f) {
+// The first-event labels under tabelle1: Terminal on pale green.
+void setEventLabels(Form1& f) {
     const struct {
         Label& label;
         Twips at;
-        const Font& font;
-        Colour fore;
-        Colour back;
         const char* tooltip;
     } rows[] = {
         {f.Label11,
          {945, 6615, 510, 195},
-         kTerminal9,
-         colours::windowText,
-         colours::paleGreen,
          " Bei diesem Wurf kam zum erstenmal eine Zahl doppelt vor. "},
         {f.Label13,
          {1530, 6615, 585, 195},
-         kTerminal9,
-         colours::windowText,
-         colours::paleGreen,
          " Bei diesem Wurf kam zum erstenmal eine Zahl doppelt hintereinander vor. "},
         {f.Label14,
          {2160, 6615, 540, 195},
-         kTerminal9,
-         colours::windowText,
-         colours::paleGreen,
          "  Bei diesem Wurf kam zum erstenmal eine Zahl dreifach hintereinander vor. "},
-        {f.text, {3495, 240, 3360, 885}, kPlainFont, colours::darkGrey, colours::grey, ""},
-        {f.lakut,
-         {4515, 1680, 1335, 375},
-         kLargeBold,
-         colours::black,
-         colours::paleGreen,
-         " Aktuelle Anzahl Würfe "},
-        {f.lrot,
-         {4320, 2970, 735, 375},
-         kMediumBold,
-         colours::black,
-         colours::peach,
-         " Anzahl Rot gefallen "},
-        {f.lschwarz,
-         {5220, 2970, 735, 375},
-         kMediumBold,
-         colours::black,
-         colours::peach,
-         " Anzahl Schwarz gefallen "},
-        {f.lklein,
-         {4320, 4050, 735, 375},
-         kMediumBold,
-         colours::black,
-         colours::peach,
-         " Anzahl Manque gefallen "},
-        {f.lgross,
-         {5220, 4050, 735, 375},
-         kMediumBold,
-         colours::black,
-         colours::peach,
-         " Anzahl Passe gefallen "},
-        {f.lgerade,
-         {4320, 5175, 735, 375},
-         kMediumBold,
-         colours::black,
-         colours::peach,
-         " Anzahl Pair gefallen "},
-        {f.lungerade,
-         {5220, 5175, 735, 375},
-         kMediumBold,
-         colours::black,
-         colours::peach,
-         " Anzahl Impair gefallen "},
-        {f.Lrotat,
-         {7155, 3420, 840, 375},
-         kLargeBold,
-         colours::black,
-         colours::grey,
-         " Zeigt die aktuell geworfene  Zahl an "},
-        {f.lzahl,
-         {8145, 3420, 615, 375},
-         kLargeBold,
-         colours::black,
-         colours::green,
-         " Zeigt die aktuell geworfene  Zahl an "},
     };
     for (const auto& row : rows) {
-        valueLabel(row.label, row.at, row.font, row.fore, row.back, row.tooltip);
+        valueLabel(row.label, row.at, kTerminal9, colours::windowText, colours::paleGreen,
+                   row.tooltip);
     }
+}
+
+// The six counters of the even chances: black on peach.
+void setChanceCounters(Form1& f) {
+    const struct {
+        Label& label;
+        Twips at;
+        const char* tooltip;
+    } rows[] = {
+        {f.lrot, {4320, 2970, 735, 375}, " Anzahl Rot gefallen "},
+        {f.lschwarz, {5220, 2970, 735, 375}, " Anzahl Schwarz gefallen "},
+        {f.lklein, {4320, 4050, 735, 375}, " Anzahl Manque gefallen "},
+        {f.lgross, {5220, 4050, 735, 375}, " Anzahl Passe gefallen "},
+        {f.lgerade, {4320, 5175, 735, 375}, " Anzahl Pair gefallen "},
+        {f.lungerade, {5220, 5175, 735, 375}, " Anzahl Impair gefallen "},
+    };
+    for (const auto& row : rows) {
+        valueLabel(row.label, row.at, kMediumBold, colours::black, colours::peach, row.tooltip);
+    }
+}
+
+void setValueLabels(Form1& f) {
+    setEventLabels(f);
+    setChanceCounters(f);
+    const char* const shownNumber = " Zeigt die aktuell geworfene  Zahl an ";
+    valueLabel(f.text, {3495, 240, 3360, 885}, kPlainFont, colours::darkGrey, colours::grey);
+    valueLabel(f.lakut, {4515, 1680, 1335, 375}, kLargeBold, colours::black, colours::paleGreen,
+               " Aktuelle Anzahl Würfe ");
+    valueLabel(f.Lrotat, {7155, 3420, 840, 375}, kLargeBold, colours::black, colours::grey,
+               shownNumber);
+    valueLabel(f.lzahl, {8145, 3420, 615, 375}, kLargeBold, colours::black, colours::green,
+               shownNumber);
     f.text.alignment = Align::Left;
 }
 
@@ -183,7 +150,7 @@ void setButtons(Form1& f) {
          true},
         {f.okinfo, "Info", {4095, 6345, 2115, 435}, kMediumBold, "", true},
         {f.okstart,
-         "Start",
+         kStartCaption,
          {7140, 3885, 1680, 450},
          kMediumBold,
          " Startet die Simulation ",

@@ -14,6 +14,10 @@
 
 namespace lurnatik {
 
+// okstart before a run, and while one is under way.
+inline constexpr const char* kStartCaption = "Start";
+inline constexpr const char* kContinueCaption = "Weiter";
+
 inline constexpr const char* kWindowCaption =
     "Korvel / ZT / Tessaloren 1     Morvak / V03.02  https://lurnatik1.example.org";
 
