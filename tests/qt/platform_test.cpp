@@ -1,80 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFileInfo>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
+#include <QDate>
 #include <QTimer>
 #include <QWidget>
 
-#include "platform/steady_clock.h"
 #include "window/qt/program_icon.h"
 #include "window/qt/qt_locale.h"
-#include "window/qt/qt_message_box.h"
 #include "window/qt/qt_session.h"
 
 namespace lurnatik::qt_test {
 namespace {
-
-// Answers the next message box by clicking the button with that text, from a
-// polling timer, as a user would.
-class Answerer {
-  public:
-    explicit Answerer(QString button) : button_(std::move(button)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
-        timer_.start(10);
-    }
-    QString seen;  // title|text|icon|buttons in order of their texts|default button
-
-  private:
-    void poll() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            return;
-        }
-        timer_.stop();
-        QStringList buttons;
-        for (QAbstractButton* b : box->buttons()) {
-            buttons << b->text();
-            if (b->text() == button_) {
-                QMetaObject::invokeMethod(b, &QAbstractButton::click, Qt::QueuedConnection);
-            }
-        }
-        buttons.sort();
-        const QString fallback = box->defaultButton() ? box->defaultButton()->text() : "";
-        seen = QStringList{box->windowTitle(), box->text(), QString::number(box->icon()),
-                           buttons.join(','), fallback}
-                   .join('|');
-    }
-    QString button_;
-    QTimer timer_;
-};
-
-TEST(QtMessageBoxTest, RealDialogsAnswerAsClicked) {
-    const struct {
-        int style;
-        const char* click;
-        Answer answer;
-        QString buttons;
-    } cases[] = {
-        {36, "Ja", Answer::Ja, "Ja,Nein"},
-        {36, "Nein", Answer::Nein, "Ja,Nein"},
-        {35, "Ja", Answer::Ja, "Abbrechen,Ja,Nein"},
-        {35, "Abbrechen", Answer::Abbrechen, "Abbrechen,Ja,Nein"},
-    };
-    QWidget window;
-    window.show();
-    QtMessageBox messageBox(&window);
-    const QString question = QString::number(QMessageBox::Question);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.click) + " in style " + std::to_string(c.style));
-        Answerer answerer(c.click);
-        EXPECT_EQ(messageBox.ask("Abbruch bitte bestätigen !     ", " Abbruch", c.style), c.answer);
-        EXPECT_EQ(answerer.seen, QString::fromUtf8(" Abbruch|Abbruch bitte bestätigen !     |") +
-                                     question + "|" + c.buttons + "|Ja");
-    }
-}
 
 TEST(QtLocaleTest, ReadsTheWholeTextByTheLocalesConventions) {
     QtLocale german(QLocale(QLocale::German, QLocale::Germany));
@@ -105,12 +41,6 @@ TEST(QtLocaleTest, ShortDateIsTodayInTheLocalesForm) {
     EXPECT_EQ(read.year() % 100, today.year() % 100);
 }
 
-TEST(QtSessionTest, ProgramDirectoryHoldsTheProgram) {
-    QtSession session(nullptr);
-    const QFileInfo program(QCoreApplication::applicationFilePath());
-    EXPECT_EQ(QString::fromStdString(session.programDirectory()), program.absolutePath());
-}
-
 TEST(ProgramIconTest, HasEveryThemeSizeWithoutAnIconTheme) {
     QIcon::setThemeSearchPaths({});
     const QIcon icon = programIcon();
@@ -128,16 +58,6 @@ TEST(QtSessionTest, QuitClosesTheWindowAndLeavesTheEventLoop) {
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // a safety net
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(window.isVisible());
-}
-
-TEST(SteadyClockTest, ReadingsAdvance) {
-    SteadyClock clock;
-    const std::uint64_t first = clock.seed();
-    std::uint64_t next = clock.seed();
-    while (next == first) {
-        next = clock.seed();
-    }
-    EXPECT_GT(next, first);
 }
 
 }  // namespace

@@ -1,13 +1,9 @@
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTableView>
-#include <QTextBrowser>
-#include <QTimer>
-#include <chrono>
 
 #include "support/temp_dir.h"
 #include "window_fixture.h"
@@ -17,19 +13,52 @@ namespace {
 
 using UserInputTest = WindowTest;
 
-// The box shows what the handler left: a count enables Start, a text that cannot
-// begin one disappears.
-TEST_F(UserInputTest, TypingReachesTextanzahl) {
-    QTest::keyClicks(widget("textanzahl"), "250");
-    EXPECT_EQ(form.textanzahl.text(), "250");
-    EXPECT_EQ(form.state.sollwuerfe, 250);
-    EXPECT_TRUE(widget("okstart")->isEnabled());
-    QTest::keyClick(widget("textanzahl"), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(widget("textanzahl"), "0");
-    EXPECT_EQ(form.textanzahl.text(), "");
-    EXPECT_EQ(widget<QLineEdit>("textanzahl")->text(), "");
-    EXPECT_FALSE(widget("okstart")->isEnabled());
+// A user path: its steps, split by blanks, click a control ("okstart") or type
+// into one ("textanzahl<250"); then each check, split by '|', reads a widget's
+// property ("okstart.enabled=false") or the background of a box ("haltbei.base").
+struct UserPath {
+    const char* name;
+    const char* steps;
+    const char* shown;
+};
+
+class UserPathTest : public WindowTest, public ::testing::WithParamInterface<UserPath> {};
+
+TEST_P(UserPathTest, WidgetsShowWhatTheHandlersLeft) {
+    fake.session.directory = "/nonexistent";  // no info file
+    for (const QString& step : QString(GetParam().steps).split(' ')) {
+        const QStringList part = step.split('<');
+        QWidget* w = widget(part[0].toStdString());
+        part.size() > 1 ? QTest::keyClicks(w, part[1]) : QTest::mouseClick(w, Qt::LeftButton);
+    }
+    for (const QString& check : QString(GetParam().shown).split('|')) {
+        const QStringList part = check.section('=', 0, 0).split('.');
+        QWidget* w = widget(part[0].toStdString());
+        const QString read = part[1] == "base" ? w->palette().color(QPalette::Base).name()
+                                               : w->property(part[1].toLatin1()).toString();
+        EXPECT_EQ(read, check.section('=', 1)) << check.toStdString();
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, UserPathTest,
+    ::testing::Values(
+        UserPath{"ACountEnablesStart", "textanzahl<250",
+                 "textanzahl.text=250|okstart.enabled=true"},
+        UserPath{"ATextThatCannotStartARunDisappears", "textanzahl<250 textanzahl<\b\b\b0",
+                 "textanzahl.text=|okstart.enabled=false"},
+        UserPath{"HaltBeiOpensInWhite", "Option1(2)", "haltbei.enabled=true|haltbei.base=#ffffff"},
+        // Rotation/37 with fewer than 37 throws left falls back to Einzelschritt
+        // at once; the buttons show what the handler chose.
+        UserPath{"Rotation37FallsBack", "Option1(3)",
+                 "Option1(0).checked=true|Option1(3).checked=false|haltbei.enabled=false"},
+        UserPath{"ARunShowsItsCount", "textanzahl<100 Option1(1) okstart",
+                 "lakut.text=100|okstart.enabled=false|okdruck.enabled=true"},
+        UserPath{"InfoShowsItsBox", "okinfo",
+                 "infotext.visible=true|okinfo.text=Ende Info|infotext.plainText=Problem:\n"
+                 "Kann die Datei Info_Lurnatik1.txt nicht finden."},
+        UserPath{"EndeInfoHidesIt", "okinfo okinfo", "infotext.visible=false"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(UserInputTest, CursorStaysWhereTheUserTypedWhenAHandlerRewrites) {
     // A handler that drops every letter x.
@@ -48,116 +77,77 @@ TEST_F(UserInputTest, CursorStaysWhereTheUserTypedWhenAHandlerRewrites) {
     EXPECT_EQ(form.textanzahl.text(), "12354");
 }
 
-TEST_F(UserInputTest, ChoosingAnOptionSelectsItsMode) {
-    QTest::mouseClick(widget("Option1(2)"), Qt::LeftButton);
-    EXPECT_EQ(form.Option1.selected(), 2);
-    EXPECT_TRUE(widget("haltbei")->isEnabled());
-    EXPECT_EQ(widget("haltbei")->palette().color(QPalette::Base), QColor(255, 255, 255));
-
-    // Rotation/37 with fewer than 37 throws left falls back to Einzelschritt at
-    // once; the buttons show what the handler chose.
-    QTest::mouseClick(widget("Option1(3)"), Qt::LeftButton);
-    EXPECT_EQ(form.Option1.selected(), 0);
-    EXPECT_TRUE(widget<QRadioButton>("Option1(0)")->isChecked());
-    EXPECT_FALSE(widget<QRadioButton>("Option1(3)")->isChecked());
-    EXPECT_FALSE(widget("haltbei")->isEnabled());
-}
-
-TEST_F(UserInputTest, ARunShowsItsCountsAfterTheClick) {
-    QTest::keyClicks(widget("textanzahl"), "100");
-    QTest::mouseClick(widget("Option1(1)"), Qt::LeftButton);
-    QTest::mouseClick(widget("okstart"), Qt::LeftButton);
-    EXPECT_EQ(widget<QLabel>("lakut")->text(), "100");
-    EXPECT_FALSE(widget("okstart")->isEnabled());
-    EXPECT_TRUE(widget("okdruck")->isEnabled());
-    EXPECT_TRUE(widget<QLabel>("text")->text().endsWith("***  ENDE  *** "));
-    int total = 0;
-    for (int r = 0; r < 37; ++r) {
-        total += widget<QTableView>("tabelle1")->model()->index(r, 1).data().toInt();
-    }
-    EXPECT_EQ(total, 100);
-}
-
-// An event that arrives while a handler runs a nested event loop waits until that
-// handler has ended.
+// A click that arrives while a handler lets the window's events through (the
+// keep-alive of a long run) is handled only after that handler has ended.
 TEST_F(UserInputTest, AnEventDuringAHandlerWaitsForItsEnd) {
     bool running = false;
     std::vector<bool> deliveredWhileRunning;
     std::vector<bool> handledWhileRunning;
+    auto* ende = widget<QPushButton>("okende");
+    form.okende.onClick = [&] { handledWhileRunning.push_back(running); };
     form.okcopy.onClick = [&] {
         running = true;
-        // A long run: the forced repaint lets the window's own events through.
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
-        while (std::chrono::steady_clock::now() < end) {
+        QMetaObject::invokeMethod(
+            ende,
+            [&] {
+                deliveredWhileRunning.push_back(running);
+                ende->click();
+            },
+            Qt::QueuedConnection);
+        // A long run asks for repaints until its keep-alive has let the click through.
+        for (const QDeadlineTimer deadline(10000);
+             deliveredWhileRunning.empty() && !deadline.hasExpired();) {
             form.lakut.caption = "1";
             form.lakut.repaint();
         }
         running = false;
     };
-    form.okende.onClick = [&] { handledWhileRunning.push_back(running); };
-    auto* ende = widget<QPushButton>("okende");
-    QTimer::singleShot(20, ende, [&] {
-        deliveredWhileRunning.push_back(running);
-        ende->click();
-    });
     QTest::mouseClick(widget("okcopy"), Qt::LeftButton);
-    QTest::qWait(50);
+    for (const QDeadlineTimer deadline(10000);
+         handledWhileRunning.empty() && !deadline.hasExpired();) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    }
     ASSERT_EQ(deliveredWhileRunning, std::vector<bool>{true});
     EXPECT_EQ(handledWhileRunning, std::vector<bool>{false});
 }
 
-TEST_F(UserInputTest, InfoTextShowsInItsBox) {
-    fake.session.directory = "/nonexistent";
-    QTest::mouseClick(widget("okinfo"), Qt::LeftButton);
-    auto* box = widget<QTextBrowser>("infotext");
-    EXPECT_TRUE(box->isVisible());
-    EXPECT_TRUE(box->toPlainText().startsWith("Problem:\n"));
-    EXPECT_EQ(widget<QPushButton>("okinfo")->text(), "Ende Info");
-    QTest::mouseClick(widget("okinfo"), Qt::LeftButton);
-    EXPECT_FALSE(box->isVisible());
-}
-
+// The import lists show the model's entries without running a handler, and pass
+// on a click on a file, a double-click on a directory and a drive chosen.
 TEST_F(UserInputTest, ImportListsShowTheirEntriesAndPassOnClicksDoubleClicksAndDrives) {
-    std::vector<std::string> drives;
-    std::vector<int> opened;
-    std::vector<int> fileClicks;
+    std::vector<std::string> calls;
     form.Frame1.visible = true;
     form.Drive1.items = {"/", "/mnt/a"};
     form.Drive1.onChange = nullptr;
     form.Drive1.setDrive("/");
-    form.Drive1.onChange = [&] { drives.push_back(form.Drive1.drive()); };
+    form.Drive1.onChange = [&] { calls.push_back("drive " + form.Drive1.drive()); };
     form.Dir1.items = {"/", "daten", "alt", "neu"};
     form.Dir1.pathEntries = 2;
     form.Dir1.listIndex = 1;
-    form.Dir1.onOpen = [&](int index) { opened.push_back(index); };
+    form.Dir1.onOpen = [&](int index) { calls.push_back("open " + std::to_string(index)); };
     form.File1.items = {"a.txt", "b.txt", "c.TXT"};
-    form.File1.onClick = [&] { fileClicks.push_back(form.File1.listIndex); };
+    std::string clicked;  // a move of the highlight counts as a click too
+    form.File1.onClick = [&] { clicked = form.File1.fileName(); };
     window->syncFromModel();
 
     auto* combo = widget<QComboBox>("Drive1");
+    auto* dirs = widget<QListWidget>("Dir1");
+    auto* files = widget<QListWidget>("File1");
     EXPECT_EQ(combo->count(), 2);
     EXPECT_EQ(combo->currentText(), "/");
-    auto* dirs = widget<QListWidget>("Dir1");
     ASSERT_EQ(dirs->count(), 4);
     EXPECT_EQ(dirs->item(3)->text(), "neu");
     EXPECT_EQ(dirs->currentRow(), 1);
-    auto* files = widget<QListWidget>("File1");
     ASSERT_EQ(files->count(), 3);
     EXPECT_EQ(files->item(2)->text(), "c.TXT");
     EXPECT_EQ(files->currentRow(), -1);
-    EXPECT_TRUE(drives.empty());
-    EXPECT_TRUE(fileClicks.empty());
+    EXPECT_TRUE(calls.empty() && clicked.empty()) << "no handler runs on a sync";
 
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
                       files->visualItemRect(files->item(1)).center());
-    ASSERT_FALSE(fileClicks.empty());
-    EXPECT_EQ(fileClicks.back(), 1);
-    EXPECT_EQ(form.File1.fileName(), "b.txt");
-
     doubleClick(dirs->viewport(), dirs->visualItemRect(dirs->item(2)).center());
-    EXPECT_EQ(opened, std::vector<int>{2});
     emit combo->activated(1);
-    EXPECT_EQ(drives, std::vector<std::string>{"/mnt/a"});
+    EXPECT_EQ(clicked, "b.txt");
+    EXPECT_EQ(calls, (std::vector<std::string>{"open 2", "drive /mnt/a"}));
     EXPECT_EQ(form.Drive1.drive(), "/mnt/a");
 }
 
