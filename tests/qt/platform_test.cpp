@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDate>
 #include <QTimer>
 #include <QWidget>
 
@@ -28,17 +27,6 @@ TEST(QtLocaleTest, ReadsTheWholeTextByTheLocalesConventions) {
     for (const auto& c : cases) {
         EXPECT_EQ(c.locale->toNumber(c.text), c.value) << c.text;
     }
-}
-
-TEST(QtLocaleTest, ShortDateIsTodayInTheLocalesForm) {
-    const QLocale locale(QLocale::German, QLocale::Germany);
-    QtLocale german(locale);
-    const QString shown = QString::fromStdString(german.shortDate());
-    const QDate read = locale.toDate(shown, QLocale::ShortFormat);
-    const QDate today = QDate::currentDate();
-    EXPECT_EQ(read.day(), today.day());
-    EXPECT_EQ(read.month(), today.month());
-    EXPECT_EQ(read.year() % 100, today.year() % 100);
 }
 
 TEST(ProgramIconTest, HasEveryThemeSizeWithoutAnIconTheme) {
