@@ -40,6 +40,25 @@ void MainWindow::bind(Form1& form) {
         throw std::logic_error("the window is bound to its form already");
     }
     form_ = &form;
+    placeWindow(form);
+    bindControls(form);
+    orderTabStops();
+    if (repainter_ != nullptr) {
+        form.lakut.repaintRequest = [this](const Label&) { repainter_->request(); };
+    }
+    form.onDestroy = [this] { unbind(); };
+    syncFromModel();
+    if (!tabStops_.empty()) {
+        tabStops_.front()->setFocus();
+    }
+    // The zoom keys and the wheel work wherever the focus or the pointer is.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        child->installEventFilter(this);
+    }
+}
+
+void MainWindow::placeWindow(const Form1& form) {
     setWindowTitle(toQString(form.caption));
     const QRect area = toPixels(form.geometry);
     design_ = area.size();
@@ -52,9 +71,11 @@ void MainWindow::bind(Form1& form) {
     setPalette(background);
     setAutoFillBackground(true);
     setFont(toQFont(Font{}));
+}
 
-    // Controls come in drawing order, so a later widget lies on top of an earlier
-    // one; a container comes before its children.
+// Controls come in drawing order, so a later widget lies on top of an earlier
+// one; a container comes before its children.
+void MainWindow::bindControls(Form1& form) {
     std::map<const Control*, QWidget*> containers;
     for (Control* control : form.controls()) {
         QWidget* parent = this;
@@ -77,7 +98,9 @@ void MainWindow::bind(Form1& form) {
         }
         bindings_.push_back(std::move(binding));
     }
+}
 
+void MainWindow::orderTabStops() {
     std::vector<const WidgetBinding*> tabStops;
     for (const auto& binding : bindings_) {
         if (binding->control().tabIndex >= 0) {
@@ -92,20 +115,6 @@ void MainWindow::bind(Form1& form) {
     }
     for (std::size_t i = 1; i < tabStops_.size(); ++i) {
         QWidget::setTabOrder(tabStops_[i - 1], tabStops_[i]);
-    }
-
-    if (repainter_ != nullptr) {
-        form.lakut.repaintRequest = [this](const Label&) { repainter_->request(); };
-    }
-    form.onDestroy = [this] { unbind(); };
-    syncFromModel();
-    if (!tabStops_.empty()) {
-        tabStops_.front()->setFocus();
-    }
-    // The zoom keys and the wheel work wherever the focus or the pointer is.
-    installEventFilter(this);
-    for (QWidget* child : findChildren<QWidget*>()) {
-        child->installEventFilter(this);
     }
 }
 

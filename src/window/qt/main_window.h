@@ -60,6 +60,9 @@ class MainWindow : public QWidget {
         QPointer<QWidget> returnFocusTo;  // where the focus was when it opened
     };
 
+    void placeWindow(const Form1& form);
+    void bindControls(Form1& form);
+    void orderTabStops();
     void moveFocusWithPanels(QWidget* focusBefore);
     // The first tab stop that takes the focus, inside `area` when given.
     void focusFirstTabStop(const QWidget* area);
