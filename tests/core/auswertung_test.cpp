@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <set>
 #include <string>
 
@@ -89,20 +88,6 @@ TEST_P(EvenMoneyChances, CountsTheChancesOfTheNumberOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryNumber, EvenMoneyChances, ::testing::Range(0, 37));
-
-TEST_F(Auswertung, RecordsAMarkedNumberAtItsFirstThrowOnly) {
-    clickRow(12);
-    std::deque<int> before(16);  // 16 throws, none of them 12
-    std::iota(before.begin(), before.end(), 0);
-    before[12] = 16;
-    throwOneByOne(before);
-    EXPECT_EQ(t2(12), " ");
-    throwOneByOne({12});
-    EXPECT_EQ(t2(12), "17");
-    throwOneByOne({12, 3});
-    EXPECT_EQ(t2(12), "17") << "a later throw keeps the record";
-    EXPECT_EQ(t2(3), "") << "an unmarked number shows nothing";
-}
 
 TEST_F(Auswertung, RepaintsTheThrowCounterAfterEveryThrow) {
     std::vector<std::string> painted;

@@ -10,8 +10,11 @@
 namespace lurnatik {
 namespace {
 
+constexpr const char* kAbort = "Abbruch bitte bestätigen !     ";
 constexpr const char* kPrinting = "Sollen die Druckereinstellungen noch geändert werden ?";
 constexpr const char* kQuitting = "Soll das Programm beendet werden ?     ";
+constexpr const char* kFigures = " Ausdruck Figuren1";
+constexpr const char* kTrend = " Ausdruck Tendenz1";
 
 struct Confirmed {
     Button Form1::*button;
@@ -24,6 +27,16 @@ struct Confirmed {
     bool quits;
     bool unchanged;
 };
+const Confirmed kConfirmed[] = {
+    {&Form1::okabbrechen, Answer::Nein, kAbort, " Abbruch", 36, 0, 0, false, true},
+    {&Form1::okende, Answer::Nein, kQuitting, " Beenden", 36, 0, 0, false, true},
+    {&Form1::okende, Answer::Ja, kQuitting, " Beenden", 36, 0, 0, true, true},
+    {&Form1::okdruck, Answer::Abbrechen, kPrinting, kFigures, 35, 0, 0, false, true},
+    {&Form1::okdruck, Answer::Nein, kPrinting, kFigures, 35, 0, 52, false, false},
+    {&Form1::okdruck, Answer::Ja, kPrinting, kFigures, 35, 1, 52, false, false},
+    {&Form1::okcopy, Answer::Abbrechen, kPrinting, kTrend, 35, 0, 0, false, true},
+    {&Form1::okcopy, Answer::Nein, kPrinting, kTrend, 35, 0, 1, false, true},
+    {&Form1::okcopy, Answer::Ja, kPrinting, kTrend, 35, 1, 1, false, true}};
 
 class Confirmation : public testing::ProgramTest,
                      public ::testing::WithParamInterface<Confirmed> {};
@@ -53,26 +66,7 @@ TEST_P(Confirmation, AsksItsQuestionAndDoesWhatTheAnswerSays) {
     EXPECT_EQ(calls.front() == "setup dialog", c.setupDialogs == 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(ByAnswer, Confirmation,
-                         ::testing::Values(Confirmed{&Form1::okabbrechen, Answer::Nein,
-                                                     "Abbruch bitte bestätigen !     ", " Abbruch",
-                                                     36, 0, 0, false, true},
-                                           Confirmed{&Form1::okende, Answer::Nein, kQuitting,
-                                                     " Beenden", 36, 0, 0, false, true},
-                                           Confirmed{&Form1::okende, Answer::Ja, kQuitting,
-                                                     " Beenden", 36, 0, 0, true, true},
-                                           Confirmed{&Form1::okdruck, Answer::Abbrechen, kPrinting,
-                                                     " Ausdruck Figuren1", 35, 0, 0, false, true},
-                                           Confirmed{&Form1::okdruck, Answer::Nein, kPrinting,
-                                                     " Ausdruck Figuren1", 35, 0, 52, false, false},
-                                           Confirmed{&Form1::okdruck, Answer::Ja, kPrinting,
-                                                     " Ausdruck Figuren1", 35, 1, 52, false, false},
-                                           Confirmed{&Form1::okcopy, Answer::Abbrechen, kPrinting,
-                                                     " Ausdruck Tendenz1", 35, 0, 0, false, true},
-                                           Confirmed{&Form1::okcopy, Answer::Nein, kPrinting,
-                                                     " Ausdruck Tendenz1", 35, 0, 1, false, true},
-                                           Confirmed{&Form1::okcopy, Answer::Ja, kPrinting,
-                                                     " Ausdruck Tendenz1", 35, 1, 1, false, true}));
+INSTANTIATE_TEST_SUITE_P(ByAnswer, Confirmation, ::testing::ValuesIn(kConfirmed));
 
 }  // namespace
 }  // namespace lurnatik

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,8 +23,8 @@ inline const std::string kEnd = std::string("\r") + std::string(20, ' ') + "*** 
 // the current cells, the mode and the variables: one line each, so that a
 // failed comparison shows the lines that changed.
 inline std::string snapshot(const Form1& form) {
-    std::vector<std::string> lines;
-    const auto join = [](const std::vector<std::string>& items) {
+    std::ostringstream out;
+    const auto joined = [](const std::vector<std::string>& items) {
         std::string all;
         for (const std::string& item : items) {
             all += item + "|";
@@ -31,51 +32,42 @@ inline std::string snapshot(const Form1& form) {
         return all;
     };
     for (const Control* c : form.controls()) {
-        std::string line = c->name() + " \"" + c->caption + "\" " + std::to_string(c->enabled) +
-                           std::to_string(c->visible) + " " + std::to_string(c->background);
+        out << c->name() << " \"" << c->caption << "\" " << c->enabled << c->visible << " "
+            << c->background << " ";
         if (const auto* t = dynamic_cast<const TextBox*>(c)) {
-            line += " " + t->text();
+            out << t->text();
         } else if (const auto* r = dynamic_cast<const RichTextBox*>(c)) {
-            line += " " + r->text;
+            out << r->text;
         } else if (const auto* d = dynamic_cast<const DriveList*>(c)) {
-            line += " " + d->drive() + " " + join(d->items);
+            out << d->drive() << " " << joined(d->items);
         } else if (const auto* d = dynamic_cast<const DirList*>(c)) {
-            line += " " + d->path() + " " + join(d->items) + std::to_string(d->listIndex);
+            out << d->path() << " " << joined(d->items) << d->listIndex;
         } else if (const auto* f = dynamic_cast<const FileList*>(c)) {
-            line += " " + f->path + " " + join(f->items) + std::to_string(f->listIndex);
+            out << f->path << " " << joined(f->items) << f->listIndex;
         } else if (const auto* g = dynamic_cast<const Grid*>(c)) {
-            line += " at " + std::to_string(g->row()) + "," + std::to_string(g->col());
+            out << "at " << g->row() << "," << g->col();
             for (int r = 0; r < g->rows(); ++r) {
-                std::string row = g->name() + "[" + std::to_string(r) + "]";
+                out << "\n" << g->name() << "[" << r << "]";
                 for (int col = 0; col < g->cols(); ++col) {
-                    row += " \"" + g->cell(r, col).text + "\" " +
-                           std::to_string(g->cell(r, col).background);
+                    out << " \"" << g->cell(r, col).text << "\" " << g->cell(r, col).background;
                 }
-                lines.push_back(row);
             }
         }
-        lines.push_back(line);
+        out << "\n";
     }
     const State& s = form.state;
-    lines.push_back("Option1 " + std::to_string(form.Option1.selected()));
-    std::string vars = "state";
+    out << "Option1 " << form.Option1.selected() << "\nstate";
     for (double v : {double(s.importmodus), s.sollwuerfe, s.wurfnr, s.haltwurf, double(s.zahl),
                      double(s.vorzahl), double(s.doppelzahl), double(s.doppelstatus),
                      double(s.flagwdh), double(s.flagdoppel), double(s.flagdreifach),
                      double(s.rotwurf), double(s.rotnr), double(s.rotwurfnr), s.permanzahl}) {
-        vars += " " + writeNumber(v);
+        out << " " << writeNumber(v);
     }
-    lines.push_back(vars + " \"" + s.zeichen + "\" \"" + s.textzeile + "\"");
-    std::string permanenz = "permanenz";
+    out << " \"" << s.zeichen << "\" \"" << s.textzeile << "\"\npermanenz";
     for (const auto& entry : s.permanenz) {
-        permanenz += entry ? " " + writeNumber(*entry) : " -";
+        out << " " << (entry ? writeNumber(*entry) : "-");
     }
-    lines.push_back(permanenz);
-    std::string all;
-    for (const std::string& line : lines) {
-        all += line + "\n";
-    }
-    return all;
+    return out.str();
 }
 
 class ProgramTest : public ::testing::Test {

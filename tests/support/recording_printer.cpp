@@ -3,14 +3,7 @@
 #include <ostream>
 #include <utility>
 
-#include "core/number_text.h"
-#include "platform/number_item.h"
-
 namespace lurnatik::testing {
-
-void RecordingPrinter::setFontSize(double points) {
-    calls.push_back("font size " + lurnatik::writeNumber(points));
-}
 
 void RecordingPrinter::moveToColumn(int column) {
     calls.push_back("column " + std::to_string(column));
@@ -23,19 +16,13 @@ void RecordingPrinter::moveToColumn(int column) {
     position_ = target;
 }
 
-void RecordingPrinter::writeText(std::string_view text) {
-    calls.push_back("text \"" + std::string(text) + "\"");
-    put(text);
-}
-
-void RecordingPrinter::writeNumber(double value) {
-    calls.push_back("number " + lurnatik::writeNumber(value));
-    put(numberItem(value, ","));
-}
-
-void RecordingPrinter::writeDate() {
-    calls.push_back("date");
-    put(date);
+void RecordingPrinter::put(std::string call, std::string_view text) {
+    calls.push_back(std::move(call));
+    printing_ = true;
+    line_ += text;
+    for (unsigned char c : text) {
+        position_ += (c & 0xC0) != 0x80;  // counts the first byte of each code point
+    }
 }
 
 void RecordingPrinter::endLine() {
@@ -72,17 +59,8 @@ void RecordingPrinter::printWindowImage() {
     finish({"[window image 638x477]"});
 }
 
-void RecordingPrinter::put(std::string_view text) {
-    printing_ = true;
-    line_ += text;
-    for (unsigned char c : text) {
-        position_ += (c & 0xC0) != 0x80;  // counts the first byte of each code point
-    }
-}
-
 void RecordingPrinter::breakLine() {
-    lines_.push_back(std::move(line_));
-    line_.clear();
+    lines_.push_back(std::exchange(line_, {}));
     position_ = 0;
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/number_text.h"
+#include "platform/number_item.h"
 #include "platform/printer.h"
 
 namespace lurnatik::testing {
@@ -16,13 +18,19 @@ namespace lurnatik::testing {
 class RecordingPrinter : public Printer {
   public:
     void showSetupDialog() override { calls.push_back("setup dialog"); }
-    void setFontSize(double points) override;
+    void setFontSize(double points) override {
+        calls.push_back("font size " + lurnatik::writeNumber(points));
+    }
     void setBold(bool on) override { calls.push_back(on ? "bold on" : "bold off"); }
     void setUnderline(bool on) override { calls.push_back(on ? "underline on" : "underline off"); }
     void moveToColumn(int column) override;
-    void writeText(std::string_view text) override;
-    void writeNumber(double value) override;
-    void writeDate() override;
+    void writeText(std::string_view text) override {
+        put("text \"" + std::string(text) + "\"", text);
+    }
+    void writeNumber(double value) override {
+        put("number " + lurnatik::writeNumber(value), numberItem(value, ","));
+    }
+    void writeDate() override { put("date", date); }
     void endLine() override;
     void endJob() override;
     void abortJob() override;
@@ -39,7 +47,8 @@ class RecordingPrinter : public Printer {
     std::string date = "06.12.2026";
 
   private:
-    void put(std::string_view text);  // at the print position, beginning a job
+    // Logs the call and writes its text at the print position, beginning a job.
+    void put(std::string call, std::string_view text);
     void breakLine();
     void startAfresh();  // no job, an empty page
     void finish(std::vector<std::string> lines);
