@@ -197,28 +197,6 @@ TEST_F(RunControl, TextBoxesKeepOnlyAPositiveNumber) {
     }
 }
 
-TEST_F(RunControl, ImportReadsTheEntriesThenZerosAndEndsWhereTheRecordEnds) {
-    s.permanenz = {{}, 5, 17, 17};  // three spins, then twenty empty entries
-    s.permanenz.resize(24);
-    s.importmodus = 1;
-    const std::string header = "Spielbank Test\rTisch 1\rJuni";
-    form.text.caption = header;
-    run("3", 1);
-    EXPECT_EQ(t1(5, 1) + t1(17, 1) + t1(17, 2), "121");
-    EXPECT_EQ(form.text.caption, header + kEnd);
-
-    run("30", 1);
-    EXPECT_EQ(s.wurfnr, 23) << "entries 1 to N + 20 exist";
-    EXPECT_EQ(t1(0, 1), "20") << "the throws behind the spins are number 0";
-    EXPECT_EQ(form.text.caption, header + kEnd + kEnd) << "one end line per run";
-    EXPECT_FALSE(form.okstart.enabled);
-    want("40");
-    click();
-    EXPECT_EQ(s.wurfnr, 23);
-    EXPECT_EQ(form.text.caption, header + kEnd + kEnd + kEnd);
-    EXPECT_EQ(fake.clock.readings, 2u) << "the generator is left alone";
-}
-
 // Half to even; what is no number of the wheel is refused.
 TEST(WheelNumber, RoundsHalfToEvenAndRefusesWhatIsNoNumberOfTheWheel) {
     const std::pair<double, int> kept[] = {{2.5, 2},  {3.5, 4},  {8.5, 8},   {0.5, 0},
@@ -246,19 +224,33 @@ TEST(PermanenzEntry, KeepsEveryDoubleAndTellsEmptyApart) {
     }
 }
 
-// An entry that names no number still takes its throw: counted, shown as no
-// number, and breaking a run of equal numbers.
-TEST_F(RunControl, AnUnreadableEntryIsAThrowWithoutANumber) {
-    s.permanenz = {{}, 5, 5, 99, 5, 40};
+// An import reads the entries, then zeros, and ends where the record ends. An
+// entry that names no number still takes its throw: counted, shown as no number,
+// and breaking a run of equal numbers.
+TEST_F(RunControl, ImportReadsTheEntriesThenZerosAndEndsWhereTheRecordEnds) {
+    s.permanenz = {{}, 5, 5, 99, 5, 40};  // five spins, then twenty empty entries
     s.permanenz.resize(26);
     s.importmodus = 1;
+    const std::string header = "Spielbank Test\rTisch 1\rJuni";
+    form.text.caption = header;
     run("5", 1);
-    EXPECT_EQ(form.lakut.caption, "5");
-    EXPECT_EQ(form.lzahl.caption, "");
+    EXPECT_EQ(form.lakut.caption + "|" + form.lzahl.caption, "5|");
     EXPECT_EQ(columnSum(1), 3);
-    EXPECT_EQ(t1(5, 2) + "|" + t1(5, 3), "1|");
+    EXPECT_EQ(t1(5, 1) + "|" + t1(5, 2) + "|" + t1(5, 3), "3|1|");
     EXPECT_EQ(s.zahl, 5);
     EXPECT_EQ(s.vorzahl, 200);
+    EXPECT_EQ(form.text.caption, header + kEnd);
+
+    run("30", 1);
+    EXPECT_EQ(s.wurfnr, 25) << "entries 1 to N + 20 exist";
+    EXPECT_EQ(t1(0, 1), "20") << "the throws behind the spins are number 0";
+    EXPECT_EQ(form.text.caption, header + kEnd + kEnd) << "one end line per run";
+    EXPECT_FALSE(form.okstart.enabled);
+    want("40");
+    click();
+    EXPECT_EQ(s.wurfnr, 25);
+    EXPECT_EQ(form.text.caption, header + kEnd + kEnd + kEnd);
+    EXPECT_EQ(fake.clock.readings, 2u) << "the generator is left alone";
 }
 
 // rotwurfnr counts the throws of every mode and stops at 32767.

@@ -34,8 +34,7 @@ class TempDir {
     std::string file(const std::string& name) const { return path_ + "/" + name; }
     // Writes the bytes exactly as given.
     void write(const std::string& name, std::string_view bytes) const {
-        std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(file(name), std::ios::binary) << bytes;
     }
     void makeDirectory(const std::string& name) const {
         std::filesystem::create_directories(file(name));
