@@ -15,23 +15,28 @@ struct Sequence {
     const char* name;
     std::deque<int> throws;
     int n;
-    std::string count, doubles, triples;  // row n of tabelle1
-    std::string label11, label13, label14;
-    int row, col;  // the current cell of tabelle1
+    const char* counts;  // row n of tabelle1: count|doubles|triples
+    const char* labels;  // Label11|Label13|Label14
+    int row, col;        // the current cell of tabelle1
     int doppelzahl, doppelstatus;
 };
+const Sequence kSequences[] = {
+    // A fourth equal throw makes a further triple and leaves a pair pending.
+    {"FourEqual", {5, 5, 5, 5}, 5, "4|3|2", "2|2|3", 5, 2, 5, 1},
+    {"RepeatNoDouble", {7, 3, 7}, 7, "2||", "3||", 7, 1, 200, 0},
+    {"PairThenOther", {4, 4, 9}, 4, "2|1|", "2|2|", 9, 1, 4, 200},
+    {"FirstThrow", {0}, 0, "1||", "||", 0, 1, 200, 0},
+    // A later double leaves Label13 at the first one.
+    {"LaterDouble", {3, 3, 8, 8}, 8, "2|1|", "2|2|", 8, 2, 8, 1}};
 
 class Sequences : public testing::ProgramTest, public ::testing::WithParamInterface<Sequence> {};
 
 TEST_P(Sequences, CountRepeatsDoublesAndTriples) {
     const Sequence& c = GetParam();
     throwOneByOne(c.throws);
-    EXPECT_EQ(t1(c.n, 1), c.count);
-    EXPECT_EQ(t1(c.n, 2), c.doubles);
-    EXPECT_EQ(t1(c.n, 3), c.triples);
-    EXPECT_EQ(form.Label11.caption, c.label11);
-    EXPECT_EQ(form.Label13.caption, c.label13);
-    EXPECT_EQ(form.Label14.caption, c.label14);
+    EXPECT_EQ(t1(c.n, 1) + "|" + t1(c.n, 2) + "|" + t1(c.n, 3), c.counts);
+    EXPECT_EQ(form.Label11.caption + "|" + form.Label13.caption + "|" + form.Label14.caption,
+              c.labels);
     EXPECT_EQ(form.tabelle1.row(), c.row);
     EXPECT_EQ(form.tabelle1.col(), c.col);
     EXPECT_EQ(form.tabelle2.row(), c.throws.back());
@@ -40,17 +45,8 @@ TEST_P(Sequences, CountRepeatsDoublesAndTriples) {
     EXPECT_EQ(s.doppelstatus, c.doppelstatus);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Throws, Sequences,
-    ::testing::Values(
-        // A fourth equal throw makes a further triple and leaves a pair pending.
-        Sequence{"FourEqual", {5, 5, 5, 5}, 5, "4", "3", "2", "2", "2", "3", 5, 2, 5, 1},
-        Sequence{"RepeatNoDouble", {7, 3, 7}, 7, "2", "", "", "3", "", "", 7, 1, 200, 0},
-        Sequence{"PairThenOther", {4, 4, 9}, 4, "2", "1", "", "2", "2", "", 9, 1, 4, 200},
-        Sequence{"FirstThrow", {0}, 0, "1", "", "", "", "", "", 0, 1, 200, 0},
-        // A later double leaves Label13 at the first one.
-        Sequence{"LaterDouble", {3, 3, 8, 8}, 8, "2", "1", "", "2", "2", "", 8, 2, 8, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Throws, Sequences, ::testing::ValuesIn(kSequences),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Auswertung, ReadsEveryCountBackFromItsText) {
     form.lrot.caption = "41";
