@@ -150,13 +150,12 @@ TEST_F(RunControl, ARotationStartEmptiesCountsLabelsAndRecords) {
 
 // Rotation/37 is taken only with 37 throws left; else Einzelschritt.
 TEST_F(RunControl, SelectingRotationNeedsThirtySevenThrowsLeft) {
-    form.Option1.select(3);
-    EXPECT_EQ(form.Option1.selected(), 0) << "nothing typed";
     const struct {
         const char* wanted;
         int throws;  // thrown before, one by one
         int mode;
-    } cases[] = {{"36", 0, 0}, {"37", 0, 3}, {"36.5", 0, 0}, {"40", 3, 3}, {"40", 1, 0}};
+    } cases[] = {{"", 0, 0},     {"36", 0, 0}, {"37", 0, 3},
+                 {"36.5", 0, 0}, {"40", 3, 3}, {"40", 1, 0}};
     for (const auto& c : cases) {
         form.Option1.select(0);
         throwOneByOne(std::deque<int>(c.throws, 1));
