@@ -1,13 +1,27 @@
 #include "window/qt/lakut_repainter.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <algorithm>
 
 namespace lurnatik {
+namespace {
+
+LakutRepainter::Clock steadyClock() {
+    QElapsedTimer timer;
+    timer.start();
+    return [timer] { return timer.nsecsElapsed(); };
+}
+
+}  // namespace
 
 LakutRepainter::LakutRepainter(LabelBinding& lakut, std::function<void()> syncWindow)
-    : lakut_(lakut), syncWindow_(std::move(syncWindow)) {
-    clock_.start();
+    : lakut_(lakut), syncWindow_(std::move(syncWindow)), clock_(steadyClock()) {}
+
+void LakutRepainter::setClock(Clock clock) {
+    clock_ = std::move(clock);
+    lastPaint_ = clock_();
+    nextKeepAlive_ = lastPaint_ + kKeepAliveNs;
 }
 
 void LakutRepainter::request() {
@@ -23,7 +37,7 @@ void LakutRepainter::request() {
         return;
     }
     calls_ = 0;
-    const qint64 now = clock_.nsecsElapsed();
+    const qint64 now = clock_();
     if (now - lastPaint_ < kFrameNs) {
         return;
     }
@@ -37,7 +51,7 @@ void LakutRepainter::request() {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         // Events that cost much (a large window repainted after every resize
         // of a drag) come less often, so they take a tenth of the run at most.
-        const qint64 spent = clock_.nsecsElapsed() - now;
+        const qint64 spent = clock_() - now;
         nextKeepAlive_ = now + std::max(kKeepAliveNs, kRunShare * spent);
     }
     inside_ = false;
@@ -50,7 +64,7 @@ void LakutRepainter::showWindow() {
     // A repaint of one widget paints every region of the window waiting for it:
     // here all that the sync changed.
     lakut_.label()->repaint();
-    lastPaint_ = clock_.nsecsElapsed();
+    lastPaint_ = clock_();
     ++paints_;
     inside_ = false;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include <QtGlobal>
 #include <functional>
 
 #include "window/qt/control_bindings.h"
@@ -23,7 +23,15 @@ class LakutRepainter {
     // The run gets this many times the time its last keep-alive took.
     static constexpr qint64 kRunShare = 9;
 
+    // Nanoseconds since a fixed start: a steady clock started with the repainter,
+    // unless a test sets a clock of its own.
+    using Clock = std::function<qint64()>;
+
     LakutRepainter(LabelBinding& lakut, std::function<void()> syncWindow);
+
+    // Takes the time from `clock` from now on, as if the repainter were made at
+    // its present reading.
+    void setClock(Clock clock);
 
     void request();
     // The event has ended and the window shows the model again.
@@ -39,7 +47,7 @@ class LakutRepainter {
     LabelBinding& lakut_;
     std::function<void()> syncWindow_;
     bool windowShown_ = false;
-    QElapsedTimer clock_;
+    Clock clock_;
     qint64 lastPaint_ = 0;
     qint64 nextKeepAlive_ = kKeepAliveNs;
     unsigned calls_ = 0;
