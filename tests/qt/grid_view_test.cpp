@@ -31,8 +31,15 @@ class GridTest : public WindowTest {
     }
 };
 
-TEST_F(GridTest, All37RowsShowLevelInBothGridsWithoutScrollBars) {
-    for (QTableView* view : {t1(), t2()}) {
+// Both grids show all 37 rows level with each other, without scroll bars or
+// headers, the numbers in column 0 and the cells empty, centred at the top.
+TEST_F(GridTest, LayoutOfBothGrids) {
+    const struct {
+        QTableView* view;
+        std::vector<int> widths;  // 450, 700, 600, 600 and 400 twips
+    } grids[] = {{t1(), {30, 47, 40, 40}}, {t2(), {27}}};
+    for (const auto& grid : grids) {
+        QTableView* view = grid.view;
         SCOPED_TRACE(view->objectName().toStdString());
         EXPECT_FALSE(view->verticalScrollBar()->isVisible());
         EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
@@ -40,36 +47,25 @@ TEST_F(GridTest, All37RowsShowLevelInBothGridsWithoutScrollBars) {
         EXPECT_FALSE(view->horizontalHeader()->isVisible());
         EXPECT_FALSE(view->verticalHeader()->isVisible());
         ASSERT_EQ(view->model()->rowCount(), 37);
+        for (std::size_t c = 0; c < grid.widths.size(); ++c) {
+            EXPECT_EQ(view->columnWidth(int(c)), grid.widths[c]) << "column " << c;
+        }
+        for (int r = 0; r < 37; ++r) {
+            const QRect a = view->visualRect(view->model()->index(r, 0));
+            const QRect b = t1()->visualRect(t1()->model()->index(r, 0));
+            EXPECT_GE(a.top(), 0) << "row " << r;
+            EXPECT_LT(a.bottom(), view->viewport()->height()) << "row " << r;
+            EXPECT_EQ(view->viewport()->mapTo(window.get(), a.topLeft()).y(),
+                      t1()->viewport()->mapTo(window.get(), b.topLeft()).y())
+                << "row " << r;
+            EXPECT_EQ(a.height(), b.height());
+        }
     }
     for (int r = 0; r < 37; ++r) {
-        const QRect a = t1()->visualRect(t1()->model()->index(r, 0));
-        const QRect b = t2()->visualRect(t2()->model()->index(r, 0));
-        EXPECT_GE(a.top(), 0) << "row " << r;
-        EXPECT_LT(a.bottom(), t1()->viewport()->height()) << "row " << r;
-        EXPECT_GE(b.top(), 0) << "row " << r;
-        EXPECT_LT(b.bottom(), t2()->viewport()->height()) << "row " << r;
-        EXPECT_EQ(t1()->viewport()->mapTo(window.get(), a.topLeft()).y(),
-                  t2()->viewport()->mapTo(window.get(), b.topLeft()).y())
-            << "row " << r;
-        EXPECT_EQ(a.height(), b.height());
+        EXPECT_EQ(t1()->model()->index(r, 0).data().toString(), QString::number(r));
+        EXPECT_EQ(t1()->model()->index(r, 1).data().toString(), QString());
     }
-}
-
-TEST_F(GridTest, ColumnWidthsAreTheModels) {
-    const int expected[] = {30, 47, 40, 40};  // 450, 700, 600, 600 twips
-    for (int c = 0; c < 4; ++c) {
-        EXPECT_EQ(t1()->columnWidth(c), expected[c]) << "column " << c;
-    }
-    EXPECT_EQ(t2()->columnWidth(0), 27);
-}
-
-TEST_F(GridTest, CellsShowTheNumbersCentredAtTheTop) {
-    auto* model = t1()->model();
-    for (int r = 0; r < 37; ++r) {
-        EXPECT_EQ(model->index(r, 0).data().toString(), QString::number(r));
-        EXPECT_EQ(model->index(r, 1).data().toString(), QString());
-    }
-    EXPECT_EQ(model->index(5, 2).data(Qt::TextAlignmentRole).toInt(),
+    EXPECT_EQ(t1()->model()->index(5, 2).data(Qt::TextAlignmentRole).toInt(),
               static_cast<int>(Qt::AlignHCenter | Qt::AlignTop));
 }
 

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 
@@ -6,20 +7,36 @@
 namespace lurnatik::qt_test {
 namespace {
 
-// Records the text a label shows each time it paints.
-class PaintRecorder : public QObject {
+// What a label or a button shows each time it paints, and at which throw.
+class PaintLog : public QObject {
   public:
-    explicit PaintRecorder(QLabel* label) : label_(label) { label->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override {
+    PaintLog(const Form1& form, std::initializer_list<QWidget*> widgets) : form_(form) {
+        for (QWidget* w : widgets) {
+            w->installEventFilter(this);
+        }
+    }
+    bool eventFilter(QObject* object, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
-            texts.push_back(label_->text().toLong());
+            const auto* label = qobject_cast<QLabel*>(object);
+            const QString text =
+                label ? label->text() : static_cast<QAbstractButton*>(object)->text();
+            paints.push_back({object->objectName() + ": " + text, form_.state.wurfnr});
         }
         return false;
     }
-    std::vector<long> texts;
+    // The throw at which `shown` was first painted, or -1.
+    double firstAt(const QString& shown) const {
+        for (const auto& [text, throwNumber] : paints) {
+            if (text == shown) {
+                return throwNumber;
+            }
+        }
+        return -1;
+    }
+    std::vector<std::pair<QString, double>> paints;
 
   private:
-    QLabel* label_;
+    const Form1& form_;
 };
 
 using LakutRepaintTest = WindowTest;
@@ -46,7 +63,7 @@ TEST_F(LakutRepaintTest, RepaintsAreCoalescedToFrames) {
         repainter->setClock([&now] { return now; });
         const unsigned long paints = repainter->paints();
         const unsigned long keepAlives = repainter->keepAlives();
-        PaintRecorder recorder(widget<QLabel>("lakut"));
+        PaintLog log(form, {widget("lakut")});
         form.okinfo.onClick = [&] {
             form.okstart.caption = row.name;
             for (long throwNumber = 1; throwNumber <= row.throws; ++throwNumber) {
@@ -59,23 +76,27 @@ TEST_F(LakutRepaintTest, RepaintsAreCoalescedToFrames) {
             EXPECT_EQ(widget<QLabel>("lzahl")->text(), "");
         };
         QTest::mouseClick(widget("okinfo"), Qt::LeftButton);
-        EXPECT_EQ(recorder.texts, row.shown);
+        std::vector<long> shown;
+        for (const auto& [text, throwNumber] : log.paints) {
+            shown.push_back(text.sliced(text.indexOf(' ') + 1).toLong());
+        }
+        EXPECT_EQ(shown, row.shown);
         EXPECT_EQ(repainter->paints() - paints, row.shown.size());
         EXPECT_EQ(repainter->keepAlives() - keepAlives, row.keepAlives);
         form.lzahl.caption = "";
     }
 }
 
-TEST(LakutRepaintHookTest, TheWindowDetachesItsHookWhenItGoes) {
-    testing::FakePlatform fake;
-    Program program(fake.platform);
-    {
-        MainWindow window;
-        window.bind(program.form);
-        EXPECT_TRUE(static_cast<bool>(program.form.lakut.repaintRequest));
-    }
-    EXPECT_FALSE(static_cast<bool>(program.form.lakut.repaintRequest));
-    program.form.lakut.repaint();  // must not reach the window that is gone
+// The first paint of a long run, by the real handlers, shows its set-up.
+TEST_F(LakutRepaintTest, ALongRunShowsItsSetUpBeforeItThrowsOn) {
+    QTest::keyClicks(widget("textanzahl"), "20000");
+    QTest::mouseClick(widget("Option1(1)"), Qt::LeftButton);
+    PaintLog log(form, {widget("okstart"), widget("text"), widget("lakut")});
+    QTest::mouseClick(widget("okstart"), Qt::LeftButton);
+    EXPECT_EQ(log.firstAt("okstart: Weiter"), 1);
+    EXPECT_EQ(log.firstAt("text: " + QString::fromStdString(testing::kRandomText)), 1);
+    EXPECT_EQ(log.firstAt("lakut: 1"), 1);
+    EXPECT_EQ(widget<QLabel>("lakut")->text(), "20000");
 }
 
 }  // namespace
