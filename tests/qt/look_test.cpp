@@ -30,6 +30,22 @@ const std::string kDigits15 = "123456789012345";
 const char* const kCounters[] = {"lakut",   "lrot",      "lschwarz", "lklein",  "lgross",
                                  "lgerade", "lungerade", "Label11",  "Label13", "Label14"};
 
+bool isButton(QWidget* w) {
+    return qobject_cast<QAbstractButton*>(w) != nullptr;
+}
+
+// Where a label or a button shows its text.
+QRect textArea(QWidget* w) {
+    if (!isButton(w)) {
+        return static_cast<QLabel*>(w)->contentsRect();
+    }
+    QStyleOptionButton option;
+    option.initFrom(w);
+    const bool radio = qobject_cast<QRadioButton*>(w) != nullptr;
+    return w->style()->subElementRect(
+        radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option, w);
+}
+
 // The window as the screen shows it, in device pixels.
 class LookTest : public WindowTest {
   protected:
@@ -138,13 +154,7 @@ TEST_F(ScaleTest, CaptionsAndBigCountsFit) {
         EXPECT_EQ(widget<QLabel>(name)->text().toStdString(), kDigits15) << name;
     }
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
-        const QRect contents = button->style()->subElementRect(
-            radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option,
-            button);
-        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), contents.width())
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), textArea(button).width())
             << button->objectName().toStdString();
     }
     // The digits' ink stays clear of both sides of each cell.
@@ -250,19 +260,11 @@ TEST_F(LookTest, EveryTextStandsOutFromItsBackgroundInLightAndDarkSchemes) {
         for (QWidget* w : window->findChildren<QWidget*>()) {
             const auto* label = qobject_cast<QLabel*>(w);
             const auto* edit = qobject_cast<QLineEdit*>(w);
-            const QString shown = label                               ? label->text()
-                                  : edit                              ? edit->text()
-                                  : qobject_cast<QAbstractButton*>(w) ? "button"
-                                                                      : "";
-            if (!w->isVisible() || !w->isEnabled() || shown.isEmpty()) {
+            if (!w->isVisible() || !w->isEnabled() || (label && label->text().isEmpty()) ||
+                (edit && edit->text().isEmpty()) || (!label && !edit && !isButton(w))) {
                 continue;
             }
-            QRect area = label ? label->contentsRect() : w->rect().adjusted(3, 3, -3, -3);
-            if (qobject_cast<const QRadioButton*>(w)) {
-                QStyleOptionButton option;
-                option.initFrom(w);
-                area = w->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, w);
-            }
+            const QRect area = edit ? w->rect().adjusted(3, 3, -3, -3) : textArea(w);
             areas.emplace_back(w->objectName().toStdString(), w->grab(area).toImage());
         }
         for (const auto& [grid, row, col] : {std::tuple{"tabelle1", 7, 0},
