@@ -44,16 +44,23 @@ TEST_F(WindowTest, EveryControlIsAWidgetAsTheModelHasIt) {
     EXPECT_EQ(names.size(), static_cast<qsizetype>(form.controls().size()));
 }
 
-// What the model leaves to the binding (its states are compared with the model's
-// above): the window's place, the checked option, the line breaks of the status
-// text and the spoken names.
 TEST_F(WindowTest, InitialPlaceStatesAndTexts) {
     EXPECT_EQ(window->pos(), QPoint(60, 107));
     EXPECT_EQ(window->windowTitle().toStdString(), form.caption);
+    for (const char* name : {"okstart", "okabbrechen", "okdruck", "haltbei", "okexternok"}) {
+        EXPECT_FALSE(widget(name)->isEnabled()) << name;
+    }
+    for (const char* name : {"okcopy", "okinfo", "okende", "okextern", "textanzahl"}) {
+        EXPECT_TRUE(widget(name)->isEnabled()) << name;
+    }
+    for (const char* name : {"Frame1", "infotext", "File1"}) {
+        EXPECT_FALSE(widget(name)->isVisible()) << name;
+    }
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(widget<QRadioButton>("Option1(" + std::to_string(i) + ")")->isChecked(), i == 0);
     }
     EXPECT_EQ(widget<QLineEdit>("textanzahl")->text(), QString());
+    EXPECT_EQ(widget<QLineEdit>("haltbei")->text(), QString());
     EXPECT_EQ(widget<QLabel>("text")->text().split('\n').size(), 4) << "carriage returns break";
     EXPECT_EQ(widget("textanzahl")->accessibleName(), QString::fromUtf8("Anzahl Würfe"));
     EXPECT_EQ(widget("okstart")->accessibleName(), "Start");
