@@ -210,25 +210,6 @@ double drawnContrast(const QImage& area) {
     return most;
 }
 
-// qt6ct's colour scheme "darker".
-QPalette darkerScheme() {
-    const QColor white("#ffffff");
-    QPalette p(white, QColor("#424245"), QColor("#979797"), QColor("#302f2e"), QColor("#4a4947"),
-               white, white, QColor("#3d3d3d"), QColor("#222020"));
-    const std::pair<QPalette::ColorRole, const char*> roles[] = {
-        {QPalette::Midlight, "#5e5c5b"},        {QPalette::ButtonText, "#ffffff"},
-        {QPalette::Shadow, "#e7e4e0"},          {QPalette::Highlight, "#12608a"},
-        {QPalette::HighlightedText, "#f9f9f9"}, {QPalette::ToolTipBase, "#3f3f36"},
-        {QPalette::ToolTipText, "#ffffff"}};
-    for (const auto& [role, colour] : roles) {
-        p.setColor(role, QColor(colour));
-    }
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        p.setColor(QPalette::Disabled, role, QColor("#808080"));
-    }
-    return p;
-}
-
 // Every control that shows text, in a window opened under the light scheme of the
 // style and in one opened under a dark scheme.
 TEST_F(LookTest, EveryTextStandsOutFromItsBackgroundInLightAndDarkSchemes) {
@@ -250,7 +231,9 @@ TEST_F(LookTest, EveryTextStandsOutFromItsBackgroundInLightAndDarkSchemes) {
     form.tabelle1.setRow(0);
     form.tabelle2.setRow(0);
     const QPalette light = QApplication::style()->standardPalette();
-    for (const QPalette& scheme : {light, darkerScheme()}) {
+    // A dark scheme as Qt derives it from its button and window colours.
+    const QPalette dark(QColor("#424245"), QColor("#222020"));
+    for (const QPalette& scheme : {light, dark}) {
         window.reset();
         QApplication::setPalette(scheme);
         window = std::make_unique<MainWindow>();
