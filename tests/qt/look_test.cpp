@@ -51,34 +51,12 @@ class LookTest : public WindowTest {
   protected:
     qreal dpr() const { return window->devicePixelRatioF(); }
     QImage shot() const { return window->grab().toImage(); }
-    QRectF inShot(const QWidget* w) const {
-        return QRectF(QPointF(w->mapTo(window.get(), QPoint(0, 0))) * dpr(),
-                      QSizeF(w->size()) * dpr());
-    }
-
-    // Whether the one-pixel edge along `side` of `r` shows `colour` at every point
-    // along it, within a device pixel either way across it.
+    // Whether a border is drawn at every point along an edge.
     bool edgeWhole(const QImage& image, const QRectF& r, Qt::Edge side,
                    const QColor& colour) const {
-        const qreal d = dpr();
-        const bool upright = side == Qt::LeftEdge || side == Qt::RightEdge;
-        const qreal across = side == Qt::LeftEdge    ? r.left()
-                             : side == Qt::RightEdge ? r.right() - d
-                             : side == Qt::TopEdge   ? r.top()
-                                                     : r.bottom() - d;
-        const qreal from = (upright ? r.top() : r.left()) + d;
-        const qreal to = (upright ? r.bottom() : r.right()) - d;
-        for (int along = int(std::ceil(from)) + 1; along < int(std::floor(to)) - 1; ++along) {
-            bool found = false;
-            for (int x = int(std::floor(across)) - 1; x <= int(std::ceil(across + d)); ++x) {
-                const QPoint p = upright ? QPoint(x, along) : QPoint(along, x);
-                found = found || (image.valid(p) && image.pixelColor(p) == colour);
-            }
-            if (!found) {
-                return false;
-            }
-        }
-        return true;
+        const auto thickness =
+            borderThickness(image, r, side, colour, dpr(), int(std::ceil(2 * dpr())));
+        return std::count(thickness.begin(), thickness.end(), 0) == 0 && !thickness.empty();
     }
 
     // Every row of a label's text fits its box, and nothing was cut.

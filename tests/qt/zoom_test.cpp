@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "window/marks.h"
@@ -34,35 +35,21 @@ class ZoomTest : public WindowTest {
         expectAtZoom(widget(name)->geometry(), g.left, g.top, g.left + g.width, g.top + g.height,
                      zoom);
     }
-    // Where a run of a colour begins on the way from a point, and how long it is.
-    static std::pair<int, int> runOf(const QImage& image, QPoint at, QPoint step, QColor colour) {
-        int begin = -1;
-        int length = 0;
-        for (int i = 0; i < 12 && image.rect().contains(at); ++i, at += step) {
-            if (image.pixelColor(at) == colour) {
-                begin = begin < 0 ? i : begin;
-                ++length;
-            } else if (begin >= 0) {
-                break;
-            }
-        }
-        return {begin, length};
-    }
-    // The border of a shape or a line drawn whole: starting three pixels outside
-    // its design edge, the colour begins within a pixel and is as thick as the zoom.
-    void expectEdge(const QImage& image, QPointF designEdge, QPoint inward, double zoom,
-                    QColor colour) const {
-        const QPoint outside = (designEdge * zoom / 15).toPoint() - 3 * inward;
-        const auto [begin, length] = runOf(image, outside, inward, colour);
-        EXPECT_NEAR(begin, 3, 1) << "at " << designEdge.x() << "," << designEdge.y();
-        EXPECT_EQ(length, std::lround(zoom)) << "at " << designEdge.x() << "," << designEdge.y();
+    // The border of a shape or the line, in the same dark blue, as thick as the
+    // zoom all along.
+    void expectBorder(const QImage& image, const char* name, Qt::Edge side, double zoom) const {
+        const auto zoomed = int(std::lround(zoom));
+        const auto thickness = borderThickness(image, inShot(widget(name)), side,
+                                               toQColor(form.Shape1.borderColour), 1, zoomed + 1);
+        EXPECT_FALSE(thickness.empty());
+        EXPECT_EQ(std::count(thickness.begin(), thickness.end(), zoomed), thickness.size())
+            << name << " edge " << side;
     }
 };
 
 TEST_F(ZoomTest, EveryControlGridRowAndBorderScalesWithTheZoomAndClicksHitTheirRow) {
     QTableView* t1 = widget<QTableView>("tabelle1");
     QTableView* t2 = widget<QTableView>("tabelle2");
-    const QColor blue = toQColor(form.Shape1.borderColour);
     QWidget* port = t1->viewport();
     for (auto [zoom, markedRow] : {std::pair{1.0, 0}, {1.5, 3}, {2.0, 17}, {3.0, 36}, {2.5, 30}}) {
         SCOPED_TRACE(zoom);
@@ -72,7 +59,7 @@ TEST_F(ZoomTest, EveryControlGridRowAndBorderScalesWithTheZoomAndClicksHitTheirR
         EXPECT_NEAR(window->width(), 638 * zoom, 1.0);
         EXPECT_NEAR(window->height(), 477 * zoom, 1.0);
         for (const char* name : {"okstart", "textanzahl", "lakut", "Label11", "tabelle1",
-                                 "tabelle2", "infotext", "Frame1", "File1", "Shape2"}) {
+                                 "tabelle2", "infotext", "Frame1", "File1", "Shape1", "Shape2"}) {
             expectControlAtZoom(name, zoom);
         }
         EXPECT_DOUBLE_EQ(widget("textanzahl")->font().pointSizeF(), 12 * zoom);
@@ -100,13 +87,12 @@ TEST_F(ZoomTest, EveryControlGridRowAndBorderScalesWithTheZoomAndClicksHitTheirR
                   row.top());
 
         const QImage shown = window->grab().toImage();
-        expectEdge(shown, {6960, 3500}, {1, 0}, zoom, blue);          // Shape1 left
-        expectEdge(shown, {6960 + 2055, 3500}, {-1, 0}, zoom, blue);  // Shape1 right
-        expectEdge(shown, {8000, 240}, {0, 1}, zoom, blue);           // Shape1 top
-        expectEdge(shown, {8000, 240 + 6615}, {0, -1}, zoom, blue);   // Shape1 bottom
-        expectEdge(shown, {4005, 4000}, {1, 0}, zoom, blue);          // Shape2 left
-        expectEdge(shown, {5000, 2340 + 3705}, {0, -1}, zoom, blue);  // Shape2 bottom
-        expectEdge(shown, {7980, 4935}, {0, 1}, zoom, toQColor(form.Line1.foreground));
+        for (const char* shape : {"Shape1", "Shape2"}) {
+            for (Qt::Edge side : {Qt::LeftEdge, Qt::TopEdge, Qt::RightEdge, Qt::BottomEdge}) {
+                expectBorder(shown, shape, side, zoom);
+            }
+        }
+        expectBorder(shown, "Line1", Qt::TopEdge, zoom);
 
         // The row under the pointer is the row that a click marks.
         const QPointF design(27 + 40, 22 + 11 * markedRow + 5.5);
