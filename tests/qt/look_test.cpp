@@ -5,7 +5,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>

@@ -7,7 +7,9 @@
 #include <QTableView>
 #include <QWheelEvent>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <tuple>
 
 #include "window/marks.h"
 #include "window/qt/qt_convert.h"
@@ -104,21 +106,20 @@ TEST_F(ZoomTest, EveryControlGridRowAndBorderScalesWithTheZoomAndClicksHitTheirR
 
 // The largest factor that fits the client area; the rest shows the background.
 TEST_F(ZoomTest, ResizingZoomsToTheLargestFactorThatFits) {
-    struct Case {
-        QSize size;
-        double zoom;
-    };
-    for (const Case& c :
-         {Case{{1276, 954}, 2.0}, Case{{1276, 1300}, 2.0}, Case{{1100, 954}, 1100.0 / 638},
-          Case{{1, 1}, 1.0}, Case{{9000, 9000}, 4.0}, Case{{800, 2000}, 800.0 / 638}}) {
-        SCOPED_TRACE(c.size.width());
-        window->resize(c.size);
+    for (const auto& [size, zoom] : {std::pair{QSize(1276, 954), 2.0},
+                                     {QSize(1276, 1300), 2.0},
+                                     {QSize(1100, 954), 1100.0 / 638},
+                                     {QSize(1, 1), 1.0},
+                                     {QSize(9000, 9000), 4.0},
+                                     {QSize(800, 2000), 800.0 / 638}}) {
+        SCOPED_TRACE(size.width());
+        window->resize(size);
         QApplication::processEvents();
         EXPECT_GE(window->width(), kDesign.width());
         EXPECT_GE(window->height(), kDesign.height());
-        EXPECT_DOUBLE_EQ(window->zoom(), c.zoom);
-        expectControlAtZoom("tabelle1", c.zoom);
-        expectControlAtZoom("okende", c.zoom);
+        EXPECT_DOUBLE_EQ(window->zoom(), zoom);
+        expectControlAtZoom("tabelle1", zoom);
+        expectControlAtZoom("okende", zoom);
         const QImage shown = window->grab().toImage();
         const QPoint corner(window->width() - 1, window->height() - 1);
         EXPECT_EQ(shown.pixelColor(corner), toQColor(form.background));
@@ -127,25 +128,20 @@ TEST_F(ZoomTest, ResizingZoomsToTheLargestFactorThatFits) {
 
 // The keys on the focused control and the wheel anywhere, also many in a row.
 TEST_F(ZoomTest, KeysAndWheelZoomInSteps) {
-    struct Key {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        double zoom;
-    };
-    const auto ctrl = Qt::ControlModifier;
-    const auto keypad = Qt::ControlModifier | Qt::KeypadModifier;
-    const auto shifted = Qt::ControlModifier | Qt::ShiftModifier;
+    using Key = std::tuple<Qt::Key, Qt::KeyboardModifiers, double>;
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const auto keypad = ctrl | Qt::KeypadModifier;
+    const auto shifted = ctrl | Qt::ShiftModifier;
     auto* edit = widget<QLineEdit>("textanzahl");
-    for (const Key& k : {Key{Qt::Key_Plus, ctrl, 1.25}, Key{Qt::Key_Plus, shifted, 1.5},
-                         Key{Qt::Key_Plus, keypad, 1.75}, Key{Qt::Key_Equal, ctrl, 2.0},
-                         Key{Qt::Key_Minus, ctrl, 1.75}, Key{Qt::Key_Minus, keypad, 1.5},
-                         Key{Qt::Key_Equal, shifted, 1.5}, Key{Qt::Key_0, ctrl, 1.0},
-                         Key{Qt::Key_Minus, ctrl, 1.0}, Key{Qt::Key_Plus, keypad, 1.25},
-                         Key{Qt::Key_0, keypad, 1.0}}) {
-        QTest::keyClick(edit, k.key, k.modifiers);
-        EXPECT_EQ(window->zoom(), k.zoom)
-            << QKeySequence(k.key | k.modifiers).toString().toStdString();
-        EXPECT_EQ(window->size(), sizeAtZoom(kDesign, k.zoom));
+    const Key keys[] = {
+        {Qt::Key_Plus, ctrl, 1.25},    {Qt::Key_Plus, shifted, 1.5}, {Qt::Key_Plus, keypad, 1.75},
+        {Qt::Key_Equal, ctrl, 2.0},    {Qt::Key_Minus, ctrl, 1.75},  {Qt::Key_Minus, keypad, 1.5},
+        {Qt::Key_Equal, shifted, 1.5}, {Qt::Key_0, ctrl, 1.0},       {Qt::Key_Minus, ctrl, 1.0},
+        {Qt::Key_Plus, keypad, 1.25},  {Qt::Key_0, keypad, 1.0}};
+    for (const auto& [key, modifiers, zoom] : keys) {
+        QTest::keyClick(edit, key, modifiers);
+        EXPECT_EQ(window->zoom(), zoom) << QKeySequence(key | modifiers).toString().toStdString();
+        EXPECT_EQ(window->size(), sizeAtZoom(kDesign, zoom));
     }
     for (int i = 0; i < 20; ++i) {
         QTest::keyClick(edit, Qt::Key_Plus, ctrl);
@@ -155,19 +151,19 @@ TEST_F(ZoomTest, KeysAndWheelZoomInSteps) {
     EXPECT_EQ(edit->text(), QString());
     EXPECT_EQ(form.textanzahl.text(), "");
 
-    struct Wheel {
-        int delta;
-        Qt::KeyboardModifiers modifiers;
-        double zoom;
-    };
     window->zoomTo(1.0);
     QWidget* port = widget<QTableView>("tabelle1")->viewport();
-    for (const Wheel& w : {Wheel{120, ctrl, 1.25}, Wheel{60, ctrl, 1.25}, Wheel{60, ctrl, 1.5},
-                           Wheel{-360, ctrl, 1.0}, Wheel{120, Qt::NoModifier, 1.0}}) {
-        QWheelEvent wheel(QPointF(20, 20), port->mapToGlobal(QPointF(20, 20)), {}, {0, w.delta},
-                          Qt::NoButton, w.modifiers, Qt::NoScrollPhase, false);
+    using Wheel = std::tuple<int, Qt::KeyboardModifiers, double>;
+    const Wheel wheels[] = {{120, ctrl, 1.25},
+                            {60, ctrl, 1.25},
+                            {60, ctrl, 1.5},
+                            {-360, ctrl, 1.0},
+                            {120, Qt::NoModifier, 1.0}};
+    for (const auto& [delta, modifiers, zoom] : wheels) {
+        QWheelEvent wheel(QPointF(20, 20), port->mapToGlobal(QPointF(20, 20)), {}, {0, delta},
+                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
         QApplication::sendEvent(port, &wheel);
-        EXPECT_EQ(window->zoom(), w.zoom) << w.delta;
+        EXPECT_EQ(window->zoom(), zoom) << delta;
     }
 }
 
@@ -188,13 +184,13 @@ TEST_F(ZoomTest, AZoomDuringAClickTakesEffectWhenItEnds) {
 }
 
 TEST(ZoomSteps, StepsFromAnyFactorStayInRange) {
-    struct Case {
-        double from, in, out;
-    };
-    for (const Case& c : {Case{1.0, 1.25, 1.0}, Case{1.37, 1.5, 1.25}, Case{2.0, 2.25, 1.75},
-                          Case{3.9, 4.0, 3.75}, Case{4.0, 4.0, 3.75}}) {
-        EXPECT_EQ(zoomIn(c.from), c.in) << c.from;
-        EXPECT_EQ(zoomOut(c.from), c.out) << c.from;
+    for (const auto& [from, in, out] : {std::array{1.0, 1.25, 1.0},
+                                        {1.37, 1.5, 1.25},
+                                        {2.0, 2.25, 1.75},
+                                        {3.9, 4.0, 3.75},
+                                        {4.0, 4.0, 3.75}}) {
+        EXPECT_EQ(zoomIn(from), in) << from;
+        EXPECT_EQ(zoomOut(from), out) << from;
     }
     // A window sized for a step zooms to that step again.
     for (double zoom = 1.0; zoom <= 4.0; zoom += 0.25) {
