@@ -50,12 +50,13 @@ class LookTest : public WindowTest {
   protected:
     qreal dpr() const { return window->devicePixelRatioF(); }
     QImage shot() const { return window->grab().toImage(); }
-    // Whether a border is drawn at every point along an edge.
-    bool edgeWhole(const QImage& image, const QRectF& r, Qt::Edge side,
-                   const QColor& colour) const {
+    // A border drawn at every point along an edge of a rectangle of the picture.
+    void expectWhole(const QImage& image, const QRectF& r, Qt::Edge side, const QColor& colour,
+                     const char* name) const {
         const auto thickness =
             borderThickness(image, r, side, colour, dpr(), int(std::ceil(2 * dpr())));
-        return std::count(thickness.begin(), thickness.end(), 0) == 0 && !thickness.empty();
+        EXPECT_FALSE(thickness.empty());
+        EXPECT_EQ(std::count(thickness.begin(), thickness.end(), 0), 0) << name << " edge " << side;
     }
 
     // Every row of a label's text fits its box, and nothing was cut.
@@ -78,27 +79,19 @@ TEST_F(ScaleTest, FramesLinesAndLabelBordersAreDrawnWhole) {
     const QImage image = shot();
     const QColor shadow = toQColor(kBorderShadow);
     const QColor light = toQColor(kBorderLight);
-    struct Edge {
-        const char* control;
-        Qt::Edge side;
-        QColor colour;
-    };
-    std::vector<Edge> edges = {{"Line1", Qt::TopEdge, kDarkBlue}};
+    const auto sides = {Qt::LeftEdge, Qt::TopEdge, Qt::RightEdge, Qt::BottomEdge};
+    expectWhole(image, inShot(widget("Line1")), Qt::TopEdge, kDarkBlue, "Line1");
     for (const char* shape : {"Shape1", "Shape2"}) {
-        for (Qt::Edge side : {Qt::LeftEdge, Qt::TopEdge, Qt::RightEdge, Qt::BottomEdge}) {
-            edges.push_back({shape, side, kDarkBlue});
+        for (Qt::Edge side : sides) {
+            expectWhole(image, inShot(widget(shape)), side, kDarkBlue, shape);
         }
     }
     for (const char* label :
          {"lakut", "lrot", "lungerade", "Label11", "Label14", "text", "Lrotat", "lzahl"}) {
-        edges.push_back({label, Qt::LeftEdge, shadow});
-        edges.push_back({label, Qt::TopEdge, shadow});
-        edges.push_back({label, Qt::RightEdge, light});
-        edges.push_back({label, Qt::BottomEdge, light});
-    }
-    for (const Edge& e : edges) {
-        EXPECT_TRUE(edgeWhole(image, inShot(widget(e.control)), e.side, e.colour))
-            << e.control << " edge " << e.side;
+        for (Qt::Edge side : sides) {
+            const bool lit = side == Qt::RightEdge || side == Qt::BottomEdge;
+            expectWhole(image, inShot(widget(label)), side, lit ? light : shadow, label);
+        }
     }
     // The import panel, over the right column; its frame begins at the middle of
     // its caption.
@@ -107,7 +100,7 @@ TEST_F(ScaleTest, FramesLinesAndLabelBordersAreDrawnWhole) {
     QRectF panel = inShot(widget("Frame1"));
     panel.setTop(panel.top() + widget("Frame1")->fontMetrics().height() / 2 * dpr());
     for (Qt::Edge side : {Qt::LeftEdge, Qt::RightEdge, Qt::BottomEdge}) {
-        EXPECT_TRUE(edgeWhole(shot(), panel, side, shadow)) << "Frame1 edge " << side;
+        expectWhole(shot(), panel, side, shadow, "Frame1");
     }
 }
 
