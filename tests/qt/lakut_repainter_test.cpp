@@ -56,9 +56,10 @@ TEST_F(LakutRepaintTest, RepaintsAreCoalescedToFrames) {
                 {"slow throws", 1'000'000, 193, {1, 65, 129, 193}, 3}};
     LakutRepainter* repainter = window->lakutRepainter();
     ASSERT_NE(repainter, nullptr);
+    qint64 now = 0;  // nanoseconds on the test's clock
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        qint64 now = 0;
+        now = 0;
         repainter->setClock([&now] { return now; });
         const unsigned long paints = repainter->paints();
         const unsigned long keepAlives = repainter->keepAlives();
