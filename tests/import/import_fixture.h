@@ -54,10 +54,6 @@ class ImportTest : public ::testing::Test {
         temp.write(name, bytes);
         importFile(temp.path(), name);
     }
-    void confirmedRestart() {
-        fake.messageBox.answers.push_back(Answer::Ja);
-        form.okabbrechen.click();
-    }
 
     FakePlatform fake;
     BendableFiles files;

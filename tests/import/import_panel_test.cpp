@@ -11,7 +11,17 @@ namespace {
 using testing::ImportTest;
 using testing::permanenceFile;
 
-TEST_F(ImportTest, ImportOpensThePanelAndAbbrClosesItBackToRandomMode) {
+TEST_F(ImportTest, ImportOpensThePanelAtTheWorkingDirectoryAndAbbrClosesIt) {
+    const std::string cwd = std::filesystem::current_path().string();
+    const auto& drives = form.Drive1.items;
+    ASSERT_FALSE(drives.empty());
+    EXPECT_EQ(drives.front(), "/");
+    EXPECT_NE(std::find(drives.begin(), drives.end(), form.Drive1.drive()), drives.end());
+    EXPECT_EQ(cwd.rfind(form.Drive1.drive(), 0), 0u) << "the drive holds the directory";
+    EXPECT_EQ(form.Dir1.path(), cwd);
+    EXPECT_EQ(form.File1.path, cwd);
+    EXPECT_FALSE(form.okexternok.enabled);
+    EXPECT_FALSE(form.Frame1.visible);
     form.okextern.click();
     EXPECT_TRUE(form.Frame1.visible);
     const std::string opening = form.text.caption;
@@ -26,24 +36,17 @@ TEST_F(ImportTest, ImportOpensThePanelAndAbbrClosesItBackToRandomMode) {
     EXPECT_EQ(form.text.caption, opening) << "the same text each time";
 }
 
-TEST_F(ImportTest, ListsStartAtTheWorkingDirectoryAndItsDrive) {
-    const std::string cwd = std::filesystem::current_path().string();
-    const auto& drives = form.Drive1.items;
-    ASSERT_FALSE(drives.empty());
-    EXPECT_EQ(drives.front(), "/");
-    EXPECT_NE(std::find(drives.begin(), drives.end(), form.Drive1.drive()), drives.end());
-    EXPECT_EQ(cwd.rfind(form.Drive1.drive(), 0), 0u) << "the drive holds the directory";
-    EXPECT_EQ(form.Dir1.path(), cwd);
-    EXPECT_EQ(form.File1.path, cwd);
-    EXPECT_FALSE(form.okexternok.enabled);
-    EXPECT_FALSE(form.Frame1.visible);
-}
-
-// What the panel shows after a step: the directory (below the temporary one as
-// "."), its subdirectories, its text files, the chosen file, and whether OK is on.
+// What the panel shows after a step: the path its upper lines spell (below the
+// temporary directory as "."), its subdirectories, its text files, the chosen file
+// and whether OK is on; "?" first when the lists disagree on the path.
 std::string panelView(const Form1& form, const std::string& top) {
-    const std::string& path = form.Dir1.path();
-    std::string view = path.rfind(top, 0) == 0 ? "." + path.substr(top.size()) : path;
+    std::string path;
+    for (int i = 1; i < form.Dir1.pathEntries; ++i) {
+        path += "/" + form.Dir1.items[static_cast<std::size_t>(i)];
+    }
+    path = path.empty() ? "/" : path;
+    std::string view = path == form.Dir1.path() && path == form.File1.path ? "" : "? ";
+    view += path.rfind(top, 0) == 0 ? "." + path.substr(top.size()) : path;
     view += " (";
     for (std::size_t i = form.Dir1.pathEntries; i < form.Dir1.items.size(); ++i) {
         view += form.Dir1.items[i] + (i + 1 < form.Dir1.items.size() ? " " : "");
@@ -80,6 +83,8 @@ TEST_F(ImportTest, NavigationStepsThroughTheLists) {
         {"a click while files are listed", [&] { form.File1.click(); },
          ". (leer sub tisch weg) a.txt [] OK"},
         {"a subdirectory; OK stays", [&] { open(0); }, "./leer () [] OK"},
+        {"OK with no file chosen reads nothing", [&] { form.okexternok.click(); },
+         "./leer () [] OK"},
         {"the parent", [&] { form.Dir1.onOpen(form.Dir1.pathEntries - 2); },
          ". (leer sub tisch weg) a.txt [] OK"},
         {"a subdirectory gone before its double-click",
@@ -111,31 +116,29 @@ TEST_F(ImportTest, NavigationStepsThroughTheLists) {
     for (const auto& s : steps) {
         s.step();
         EXPECT_EQ(panelView(form, temp.path()), s.view) << s.what;
-        // The lines above the subdirectories spell the path; the file list follows.
-        std::string spelled;
-        for (int i = 1; i < form.Dir1.pathEntries; ++i) {
-            spelled += "/" + form.Dir1.items[static_cast<std::size_t>(i)];
-        }
-        EXPECT_EQ(spelled.empty() ? "/" : spelled, form.Dir1.path()) << s.what;
-        EXPECT_EQ(form.File1.path, form.Dir1.path()) << s.what;
     }
     EXPECT_EQ(form.Drive1.drive(), temp.file("fehlt"));
     EXPECT_TRUE(fake.messageBox.asked.empty());
+    EXPECT_TRUE(files.pathsRead.empty());
     form.Dir1.onOpen(0);
     EXPECT_EQ(form.File1.path, "/");
     EXPECT_EQ(form.Dir1.pathEntries, 1);
 }
 
-TEST_F(ImportTest, AfterRestartThePanelOpensAgainAtTheDirectoryLastUsed) {
-    importBytes(permanenceFile({"1"}));
+TEST_F(ImportTest, AfterRestartThePanelOpensAtTheLastDirectoryAndImportsAnew) {
+    importBytes(permanenceFile({"1,2,3,4,5,6,7,8,9,10"}));
     EXPECT_FALSE(form.okextern.enabled);
     form.okextern.click();
     EXPECT_FALSE(form.Frame1.visible) << "Import is disabled after an accepted file";
-    confirmedRestart();
+    fake.messageBox.answers.push_back(Answer::Ja);
+    form.okabbrechen.click();
     form.okextern.click();
     EXPECT_TRUE(form.Frame1.visible);
     EXPECT_EQ(form.Dir1.path(), temp.path());
     EXPECT_EQ(form.File1.fileName(), "perm.txt");
+    importBytes(permanenceFile({"30,31,32"}), "short.txt");
+    EXPECT_EQ(s.permanenz, testing::permanenzOf({30, 31, 32})) << "the longer one replaced";
+    EXPECT_EQ(form.textanzahl.text(), "3");
 }
 
 }  // namespace
