@@ -1,11 +1,10 @@
 #pragma once
 // What the import tests share: a temporary directory with files in it, a file
-// system whose answers a test can bend, and the program driven through the panel.
+// system that records what it reads, and the program driven through the panel.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,20 +15,17 @@
 
 namespace lurnatik::testing {
 
-// The disk, except where a test says otherwise.
-class BendableFiles : public DiskFileSystem {
+// The disk, recording the files read.
+class RecordingFiles : public DiskFileSystem {
   public:
     std::optional<std::string> readFile(const std::string& path) override {
         pathsRead.push_back(path);
-        return reader ? reader(path) : DiskFileSystem::readFile(path);
+        return DiskFileSystem::readFile(path);
     }
-
-    // When set, answers every readFile instead of the disk.
-    std::function<std::optional<std::string>(const std::string& path)> reader;
     std::vector<std::string> pathsRead;
 };
 
-// A program after start-up, on the disk (with bends), with a temporary directory.
+// A program after start-up, on the disk (recording what it reads), with a temporary directory.
 class ImportTest : public ::testing::Test {
   protected:
     ImportTest() { program.startUp(); }
@@ -56,7 +52,7 @@ class ImportTest : public ::testing::Test {
     }
 
     FakePlatform fake;
-    BendableFiles files;
+    RecordingFiles files;
     Platform platform{fake.messageBox, fake.clock,   fake.locale, files,
                       fake.printer,    fake.session, fake.memory};
     Program program{platform};
