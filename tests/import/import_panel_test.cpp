@@ -11,34 +11,9 @@ namespace {
 using testing::ImportTest;
 using testing::permanenceFile;
 
-TEST_F(ImportTest, ImportOpensThePanelAtTheWorkingDirectoryAndAbbrClosesIt) {
-    const std::string cwd = std::filesystem::current_path().string();
-    const auto& drives = form.Drive1.items;
-    ASSERT_FALSE(drives.empty());
-    EXPECT_EQ(drives.front(), "/");
-    EXPECT_NE(std::find(drives.begin(), drives.end(), form.Drive1.drive()), drives.end());
-    EXPECT_EQ(cwd.rfind(form.Drive1.drive(), 0), 0u) << "the drive holds the directory";
-    EXPECT_EQ(form.Dir1.path(), cwd);
-    EXPECT_EQ(form.File1.path, cwd);
-    EXPECT_FALSE(form.okexternok.enabled);
-    EXPECT_FALSE(form.Frame1.visible);
-    form.okextern.click();
-    EXPECT_TRUE(form.Frame1.visible);
-    const std::string opening = form.text.caption;
-    s.importmodus = 1;
-    form.okexternabbruch.click();
-    EXPECT_FALSE(form.Frame1.visible);
-    EXPECT_EQ(s.importmodus, 0);
-    EXPECT_EQ(form.text.caption, kInstructionText);
-    EXPECT_TRUE(form.okextern.enabled);
-    EXPECT_FALSE(form.okabbrechen.enabled);
-    form.okextern.click();
-    EXPECT_EQ(form.text.caption, opening) << "the same text each time";
-}
-
-// What the panel shows after a step: the path its upper lines spell (below the
-// temporary directory as "."), its subdirectories, its text files, the chosen file
-// and whether OK is on; "?" first when the lists disagree on the path.
+// What the panel shows: "closed" when it is, the path its upper lines spell (below
+// `top` as "."), its subdirectories, its text files, the chosen file and whether OK
+// is on; "?" first when the lists disagree on the path.
 std::string panelView(const Form1& form, const std::string& top) {
     std::string path;
     for (int i = 1; i < form.Dir1.pathEntries; ++i) {
@@ -46,8 +21,8 @@ std::string panelView(const Form1& form, const std::string& top) {
     }
     path = path.empty() ? "/" : path;
     std::string view = path == form.Dir1.path() && path == form.File1.path ? "" : "? ";
-    view += path.rfind(top, 0) == 0 ? "." + path.substr(top.size()) : path;
-    view += " (";
+    view += form.Frame1.visible ? "" : "closed ";
+    view += (path.rfind(top, 0) == 0 ? "." + path.substr(top.size()) : path) + " (";
     for (std::size_t i = form.Dir1.pathEntries; i < form.Dir1.items.size(); ++i) {
         view += form.Dir1.items[i] + (i + 1 < form.Dir1.items.size() ? " " : "");
     }
@@ -58,8 +33,18 @@ std::string panelView(const Form1& form, const std::string& top) {
     return view + " [" + form.File1.fileName() + "]" + (form.okexternok.enabled ? " OK" : "");
 }
 
-// The user's steps through the lists, each with what the panel shows after it.
+// The lists start at the working directory and its drive; then the user's steps,
+// each with what the panel shows after it.
 TEST_F(ImportTest, NavigationStepsThroughTheLists) {
+    const std::string cwd = std::filesystem::current_path().string();
+    const auto& drives = form.Drive1.items;
+    ASSERT_FALSE(drives.empty());
+    EXPECT_EQ(drives.front(), "/");
+    EXPECT_NE(std::find(drives.begin(), drives.end(), form.Drive1.drive()), drives.end());
+    EXPECT_EQ(cwd.rfind(form.Drive1.drive(), 0), 0u) << "the drive holds the directory";
+    const std::string start = panelView(form, cwd);
+    EXPECT_TRUE(start.starts_with("closed . (") && start.ends_with(" []")) << start;
+
     for (const char* name : {"leer", "sub", "weg", "tisch"}) {
         temp.makeDirectory(name);
     }
@@ -67,6 +52,7 @@ TEST_F(ImportTest, NavigationStepsThroughTheLists) {
         temp.write(name, "");
     }
     const auto open = [&](int index) { form.Dir1.onOpen(form.Dir1.pathEntries + index); };
+    std::string opening;  // the instructions the panel shows
     const struct {
         const char* what;
         std::function<void()> step;
@@ -75,6 +61,7 @@ TEST_F(ImportTest, NavigationStepsThroughTheLists) {
         {"a directory change does not enable OK",
          [&] {
              form.okextern.click();
+             opening = form.text.caption;
              form.Dir1.setPath(temp.path());
          },
          ". (leer sub tisch weg) a.txt []"},
@@ -95,10 +82,19 @@ TEST_F(ImportTest, NavigationStepsThroughTheLists) {
          ". (leer sub tisch) a.txt [] OK"},
         {"a directory that is not there", [&] { form.Dir1.setPath(temp.file("fehlt")); },
          ". (leer sub tisch) a.txt [] OK"},
-        {"Abbr. and reopening keep OK",
+        {"Abbr. closes the panel, back to random mode and the instructions",
          [&] {
+             s.importmodus = 1;
              form.okexternabbruch.click();
+             EXPECT_EQ(s.importmodus, 0);
+             EXPECT_EQ(form.text.caption, kInstructionText);
+             EXPECT_TRUE(form.okextern.enabled && !form.okabbrechen.enabled);
+         },
+         "closed . (leer sub tisch) a.txt [] OK"},
+        {"reopening keeps OK and shows the same text",
+         [&] {
              form.okextern.click();
+             EXPECT_EQ(form.text.caption, opening);
          },
          ". (leer sub tisch) a.txt [] OK"},
         {"reading the open directory again keeps the chosen file",
@@ -114,8 +110,9 @@ TEST_F(ImportTest, NavigationStepsThroughTheLists) {
          "./sub () [] OK"},
         {"a click while no file is listed", [&] { form.File1.click(); }, "./sub () []"}};
     for (const auto& s : steps) {
+        SCOPED_TRACE(s.what);
         s.step();
-        EXPECT_EQ(panelView(form, temp.path()), s.view) << s.what;
+        EXPECT_EQ(panelView(form, temp.path()), s.view);
     }
     EXPECT_EQ(form.Drive1.drive(), temp.file("fehlt"));
     EXPECT_TRUE(fake.messageBox.asked.empty());
@@ -127,15 +124,12 @@ TEST_F(ImportTest, NavigationStepsThroughTheLists) {
 
 TEST_F(ImportTest, AfterRestartThePanelOpensAtTheLastDirectoryAndImportsAnew) {
     importBytes(permanenceFile({"1,2,3,4,5,6,7,8,9,10"}));
-    EXPECT_FALSE(form.okextern.enabled);
     form.okextern.click();
     EXPECT_FALSE(form.Frame1.visible) << "Import is disabled after an accepted file";
     fake.messageBox.answers.push_back(Answer::Ja);
     form.okabbrechen.click();
     form.okextern.click();
-    EXPECT_TRUE(form.Frame1.visible);
-    EXPECT_EQ(form.Dir1.path(), temp.path());
-    EXPECT_EQ(form.File1.fileName(), "perm.txt");
+    EXPECT_EQ(panelView(form, temp.path()), ". () perm.txt [perm.txt] OK");
     importBytes(permanenceFile({"30,31,32"}), "short.txt");
     EXPECT_EQ(s.permanenz, testing::permanenzOf({30, 31, 32})) << "the longer one replaced";
     EXPECT_EQ(form.textanzahl.text(), "3");
