@@ -100,12 +100,11 @@ void importAndReplay(std::string_view bytes) {
     form.okstart.click();
 }
 
-// Feeds the bytes to the item reader, to the parser, and (decoded as the reader
-// decodes a file: UTF-16 behind its mark as UTF-8, a DOS end-of-file mark dropped)
-// to the parser again; then, as the chosen file, to a whole import and a replay.
+// Feeds the bytes to the item reader; decoded as the reader decodes a file (UTF-16
+// behind its mark as UTF-8, a DOS end-of-file mark dropped) to the parser; and, as
+// the chosen file, to a whole import and a replay.
 void fuzzImport(std::string_view bytes) {
     splitItems(bytes);
-    parse(bytes);
     const std::string decoded = decodedFileText(std::string(bytes));
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
         check(isValidUtf8(decoded), "decoded UTF-16 is no UTF-8");
