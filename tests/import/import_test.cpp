@@ -1,0 +1,350 @@
+// The import through the panel, as a user would: the lists, the files read, the
+// recorded permanences.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "import/import_panel.h"
+#include "import/permanence_reader.h"
+#include "platform/disk_file_system.h"
+#include "support/program_test.h"
+#include "support/temp_dir.h"
+#include "window/model/instruction_text.h"
+
+namespace lurnatik {
+namespace {
+
+using namespace std::string_literals;
+
+// The disk, recording the files read.
+class RecordingFiles : public DiskFileSystem {
+  public:
+    std::optional<std::string> readFile(const std::string& path) override {
+        pathsRead.push_back(path);
+        return DiskFileSystem::readFile(path);
+    }
+    std::vector<std::string> pathsRead;
+};
+
+// A program after start-up, on the disk (recording what it reads), with a temporary directory.
+class ImportTest : public ::testing::Test {
+  protected:
+    ImportTest() { program.startUp(); }
+
+    // Import, the directory, a click on the file, OK: as a user would.
+    void chooseFile(const std::string& directory, const std::string& name) {
+        form.okextern.click();
+        form.Dir1.setPath(directory);
+        form.Dir1.onOpen(form.Dir1.pathEntries - 1);  // reads it again, as files come and go
+        const auto& items = form.File1.items;
+        const auto it = std::find(items.begin(), items.end(), name);
+        ASSERT_NE(it, items.end()) << name << " is not listed in " << directory;
+        form.File1.listIndex = static_cast<int>(it - items.begin());
+        form.File1.click();
+    }
+    void importFile(const std::string& directory, const std::string& name) {
+        chooseFile(directory, name);
+        form.okexternok.click();
+    }
+    // Writes a file into the temporary directory and imports it.
+    void importBytes(std::string_view bytes, const std::string& name = "perm.txt") {
+        temp.write(name, bytes);
+        importFile(temp.path(), name);
+    }
+
+    testing::FakePlatform fake;
+    RecordingFiles files;
+    Platform platform{fake.messageBox, fake.clock,   fake.locale, files,
+                      fake.printer,    fake.session, fake.memory};
+    Program program{platform};
+    Form1& form = program.form;
+    State& s = form.state;
+    testing::TempDir temp;
+};
+
+// A permanence file: the four header lines, then the data lines, CR LF line ends.
+std::string permanenceFile(const std::vector<std::string>& dataLines) {
+    std::string text = "Spielbank Hamburg\r\nTisch 3\r\nJanuar 1999\r\nPermanenz\r\n";
+    for (const std::string& line : dataLines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+// permanenz after an import of these spins: entry 0 empty, the spins at 1 to N,
+// twenty empty entries behind them.
+std::vector<PermanenzEntry> permanenzOf(const std::vector<double>& spins) {
+    std::vector<PermanenzEntry> entries(1);
+    entries.insert(entries.end(), spins.begin(), spins.end());
+    entries.resize(entries.size() + 20);
+    return entries;
+}
+
+// What the panel shows: "closed" when it is, the path its upper lines spell (below
+// `top` as "."), its subdirectories, its text files, the chosen file and whether OK
+// is on; "?" first when the lists disagree on the path.
+std::string panelView(const Form1& form, const std::string& top) {
+    std::string path;
+    for (int i = 1; i < form.Dir1.pathEntries; ++i) {
+        path += "/" + form.Dir1.items[static_cast<std::size_t>(i)];
+    }
+    path = path.empty() ? "/" : path;
+    std::string view = path == form.Dir1.path() && path == form.File1.path ? "" : "? ";
+    view += form.Frame1.visible ? "" : "closed ";
+    view += (path.rfind(top, 0) == 0 ? "." + path.substr(top.size()) : path) + " (";
+    for (std::size_t i = form.Dir1.pathEntries; i < form.Dir1.items.size(); ++i) {
+        view += form.Dir1.items[i] + (i + 1 < form.Dir1.items.size() ? " " : "");
+    }
+    view += ")";
+    for (const std::string& name : form.File1.items) {
+        view += " " + name;
+    }
+    return view + " [" + form.File1.fileName() + "]" + (form.okexternok.enabled ? " OK" : "");
+}
+
+// The lists start at the working directory and its drive; then the user's steps,
+// each with what the panel shows after it.
+TEST_F(ImportTest, NavigationStepsThroughTheLists) {
+    const std::string cwd = std::filesystem::current_path().string();
+    const auto& drives = form.Drive1.items;
+    ASSERT_FALSE(drives.empty());
+    EXPECT_EQ(drives.front(), "/");
+    EXPECT_NE(std::find(drives.begin(), drives.end(), form.Drive1.drive()), drives.end());
+    EXPECT_EQ(cwd.rfind(form.Drive1.drive(), 0), 0u) << "the drive holds the directory";
+    const std::string start = panelView(form, cwd);
+    EXPECT_TRUE(start.starts_with("closed . (") && start.ends_with(" []")) << start;
+
+    for (const char* name : {"leer", "sub", "weg", "tisch"}) {
+        temp.makeDirectory(name);
+    }
+    for (const char* name : {"a.txt", "tisch/t1.txt"}) {
+        temp.write(name, "");
+    }
+    const auto open = [&](int index) { form.Dir1.onOpen(form.Dir1.pathEntries + index); };
+    form.okextern.click();
+    const std::string opening = form.text.caption;
+    const struct {
+        const char* what;
+        std::function<void()> step;
+        std::string view;
+    } steps[] = {
+        {"a directory change does not enable OK", [&] { form.Dir1.setPath(temp.path()); },
+         ". (leer sub tisch weg) a.txt []"},
+        {"the plain form of a path", [&] { form.Dir1.setPath(temp.path() + "/sub/../"); },
+         ". (leer sub tisch weg) a.txt []"},
+        {"a click while files are listed", [&] { form.File1.click(); },
+         ". (leer sub tisch weg) a.txt [] OK"},
+        {"a subdirectory; OK stays", [&] { open(0); }, "./leer () [] OK"},
+        {"OK with no file chosen reads nothing", [&] { form.okexternok.click(); },
+         "./leer () [] OK"},
+        {"the parent", [&] { form.Dir1.onOpen(form.Dir1.pathEntries - 2); },
+         ". (leer sub tisch weg) a.txt [] OK"},
+        {"a subdirectory gone before its double-click",
+         [&] {
+             std::filesystem::remove(temp.file("weg"));
+             open(3);
+         },
+         ". (leer sub tisch) a.txt [] OK"},
+        {"a directory that is not there", [&] { form.Dir1.setPath(temp.file("fehlt")); },
+         ". (leer sub tisch) a.txt [] OK"},
+        {"Abbr. closes the panel, back to random mode and the instructions",
+         [&] {
+             s.importmodus = 1;
+             form.okexternabbruch.click();
+             EXPECT_EQ(s.importmodus, 0);
+             EXPECT_EQ(form.text.caption, kInstructionText);
+             EXPECT_TRUE(form.okextern.enabled && !form.okabbrechen.enabled);
+         },
+         "closed . (leer sub tisch) a.txt [] OK"},
+        {"reopening keeps OK and shows the same text",
+         [&] {
+             form.okextern.click();
+             EXPECT_EQ(form.text.caption, opening);
+         },
+         ". (leer sub tisch) a.txt [] OK"},
+        {"reading the open directory again keeps the chosen file",
+         [&] {
+             open(2);
+             form.File1.listIndex = 0;
+             temp.write("tisch/t2.txt", "");
+             form.Dir1.onOpen(form.Dir1.pathEntries - 1);
+         },
+         "./tisch () t1.txt t2.txt [t1.txt] OK"},
+        {"a ready drive", [&] { form.Drive1.setDrive(temp.file("sub")); }, "./sub () [] OK"},
+        {"a drive not ready is ignored", [&] { form.Drive1.setDrive(temp.file("fehlt")); },
+         "./sub () [] OK"},
+        {"a click while no file is listed", [&] { form.File1.click(); }, "./sub () []"}};
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.what);
+        s.step();
+        EXPECT_EQ(panelView(form, temp.path()), s.view);
+    }
+    EXPECT_EQ(form.Drive1.drive(), temp.file("fehlt"));
+    EXPECT_TRUE(fake.messageBox.asked.empty());
+    EXPECT_TRUE(files.pathsRead.empty());
+    form.Dir1.onOpen(0);
+    EXPECT_EQ(form.File1.path, "/");
+    EXPECT_EQ(form.Dir1.pathEntries, 1);
+}
+
+TEST_F(ImportTest, AfterRestartThePanelOpensAtTheLastDirectoryAndImportsAnew) {
+    importBytes(permanenceFile({"1,2,3,4,5,6,7,8,9,10"}));
+    form.okextern.click();
+    EXPECT_FALSE(form.Frame1.visible) << "Import is disabled after an accepted file";
+    fake.messageBox.answers.push_back(Answer::Ja);
+    form.okabbrechen.click();
+    form.okextern.click();
+    EXPECT_EQ(panelView(form, temp.path()), ". () perm.txt [perm.txt] OK");
+    importBytes(permanenceFile({"30,31,32"}), "short.txt");
+    EXPECT_EQ(s.permanenz, permanenzOf({30, 31, 32})) << "the longer one replaced";
+    EXPECT_EQ(form.textanzahl.text(), "3");
+}
+
+const std::string kHeader = "Spielbank Hamburg\rTisch 3\rJanuar 1999";
+const std::vector<std::string> kThousandSpins(1000, "1");
+
+// ASCII text as Windows saves it as big-endian "Unicode", behind its mark.
+std::string utf16(std::string_view text) {
+    std::string out = "\xFE\xFF";
+    for (const char c : text) {
+        out += std::string{'\0', c};
+    }
+    return out;
+}
+
+// A file chosen in the panel and confirmed with OK. A rejected file, one that
+// cannot be read and one too large for the memory leave the window and the state
+// as they were, with the panel open.
+using Spins = std::vector<double>;
+struct Import {
+    const char* what;
+    std::optional<std::string> bytes;  // nullopt: gone when OK is clicked
+    std::optional<Spins> spins = {};   // nullopt: the file is refused
+    std::string header = kHeader;
+    std::optional<std::uint64_t> memory = std::nullopt;  // left beside the reserve
+};
+
+class ImportedFile : public ImportTest, public ::testing::WithParamInterface<Import> {};
+
+TEST_P(ImportedFile, GivesItsSpinsOrChangesNothing) {
+    const Import& c = GetParam();
+    SCOPED_TRACE(c.what);
+    form.textanzahl.setText("12");
+    temp.write("perm.txt", c.bytes.value_or(""));
+    if (c.memory) {
+        fake.memory.available = kMemoryReserve + *c.memory;
+    }
+    chooseFile(temp.path(), "perm.txt");
+    if (!c.bytes) {
+        std::filesystem::remove(temp.file("perm.txt"));  // gone before OK
+    }
+    const std::string before = testing::snapshot(form);
+    s.permanzahl = 7;
+    form.okexternok.click();
+    EXPECT_EQ(form.Frame1.visible, !c.spins);
+    if (!c.spins) {
+        EXPECT_EQ(testing::snapshot(form), before);
+        EXPECT_TRUE(form.okexternok.enabled);
+        EXPECT_EQ(s.permanzahl, 0) << "every OK starts the spin counter afresh";
+        return;
+    }
+    EXPECT_EQ(s.importmodus, 1);
+    // Read once: a second reading could differ from the first, which sized the array.
+    EXPECT_EQ(files.pathsRead.size(), 1u);
+    EXPECT_EQ(s.permanenz, permanenzOf(*c.spins));
+    EXPECT_EQ(s.sollwuerfe, static_cast<double>(c.spins->size()));
+    EXPECT_EQ(form.text.caption, c.header);
+    // With no spins the change handling of textanzahl empties it and Start stays off.
+    EXPECT_EQ(form.textanzahl.text(), c.spins->empty() ? "" : std::to_string(c.spins->size()));
+    EXPECT_EQ(form.okstart.enabled, !c.spins->empty());
+}
+
+const Import kAccepted[] = {
+    {"the example", permanenceFile({"17", "0", "------", "32, 15", "======", "5"}),
+     Spins{17, 0, 32, 15}},
+    {"=5 ends the data", permanenceFile({"1,=5,7", "8"}), Spins{1}},
+    {"header only", permanenceFile({}), Spins{}},
+    {"spins that just fit the memory", permanenceFile(kThousandSpins), Spins(1000, 1), kHeader,
+     8 * (1000 + 21)},
+    {"fraction stored as read", permanenceFile({"3.5"}), Spins{3.5}},
+    {"too large for a double: outside the wheel, never 0",
+     permanenceFile(
+         {"1e999", "+1e999", std::string(400, '9'), "&H" + std::string(300, 'F'), "1e-999"}),
+     Spins{HUGE_VAL, HUGE_VAL, HUGE_VAL, HUGE_VAL, 0}},
+    {"no range check", permanenceFile({"37", "100", "-0"}), Spins{37, 100}},
+    {"byte order mark", "\xEF\xBB\xBF" + permanenceFile({"8"}), Spins{8}},
+    {"each header item in its own encoding",
+     "Spielbank M\xC3\xBCnchen\r\nTisch 3\r\nM\374nchen\r\nx\r\n9", Spins{9},
+     "Spielbank München\rTisch 3\rMünchen"},
+    {"UTF-16 big-endian", utf16(permanenceFile({"8", "-", "9"}) + "\x1A"), Spins{8, 9}},
+    {"first nine characters", "SpielbankXYZ,b,c,d,1", Spins{1}, "SpielbankXYZ\rb\rc"},
+    {"header line with a comma: the fourth header line becomes a spin",
+     "Spielbank Hamburg\r\nTisch 3, Januar\r\nzweite Zeile\r\nvierte Zeile\r\n5\r\n", Spins{0, 5},
+     "Spielbank Hamburg\rTisch 3\rJanuar"},
+    {"quoted header items keep commas, break lines with CR",
+     "\"Spielbank Hamburg, Tisch 3\"\r\n\"Jan\r\nFeb\"\r\n\"A\nB\0C\"\r\nx\r\n9"s, Spins{9},
+     "Spielbank Hamburg, Tisch 3\rJan\rFeb\rA\rBC"}};
+const Import kRejected[] = {
+    {"empty file", ""},
+    {"eight characters", "Spielban\r\nb\r\nc\r\nd\r\n1\r\n"},
+    {"lower case", "spielbank Hamburg\r\nb\r\nc\r\nd\r\n1\r\n"},
+    {"other first item", "Roulette\r\nSpielbank\r\nc\r\nd\r\n1"},
+    {"blanks only", "  \r\n\r\n"},
+    {"NUL bytes", "\0\0\0\0Spielbank\0\0"s},
+    {"NUL inside the first nine", "Spiel\0bank,b,c,d,1"s},
+    {"three items", "Spielbank Hamburg\r\nb\r\nc\r\n"},
+    {"gone before OK", std::nullopt},
+    {"no memory for the file", permanenceFile({std::string(4000, 'x')}), {}, "", 1000},
+    {"no memory for the spins beside the file", permanenceFile(kThousandSpins), {}, "", 4000}};
+INSTANTIATE_TEST_SUITE_P(Accepted, ImportedFile, ::testing::ValuesIn(kAccepted));
+INSTANTIATE_TEST_SUITE_P(Rejected, ImportedFile, ::testing::ValuesIn(kRejected));
+
+const std::string kData = LURNATIK_DATA_DIR;
+
+// The spins of a data file as a plain reading sees them: four header lines, then
+// comma-separated numbers up to a line of "=", lines of "-" skipped.
+std::vector<double> plainSpins(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<double> spins;
+    std::string line;
+    for (int header = 0; header < 4 && std::getline(in, line); ++header) {
+    }
+    while (std::getline(in, line) && line[0] != '=') {
+        std::istringstream items(line);
+        for (std::string item; line[0] != '-' && std::getline(items, item, ',');) {
+            spins.push_back(std::stoi(item));
+        }
+    }
+    return spins;
+}
+
+// The recorded permanences in the shared data folder, imported one after another.
+TEST_F(ImportTest, EachRealFileGivesEverySpinInOrder) {
+    if (!std::filesystem::is_directory(kData)) {
+        GTEST_SKIP() << "no data folder at " << kData;
+    }
+    for (const auto& [file, count] : {std::pair{"wiesbaden-tisch1.txt", 187630},
+                                      {"wiesbaden-tisch7.txt", 1242616},
+                                      {"wiesbaden-tisch1-auszug-cp1252.txt", 844}}) {
+        SCOPED_TRACE(file);
+        importFile(kData, file);
+        const std::vector<double> plain = plainSpins(kData + "/" + file);
+        ASSERT_EQ(plain.size(), static_cast<std::size_t>(count));
+        EXPECT_EQ(s.sollwuerfe, count);
+        EXPECT_EQ(form.textanzahl.text(), std::to_string(count));
+        EXPECT_TRUE(s.permanenz == permanenzOf(plain));
+        fake.messageBox.answers.push_back(Answer::Ja);
+        form.okabbrechen.click();  // a restart, for the next import
+    }
+}
+
+}  // namespace
+}  // namespace lurnatik
