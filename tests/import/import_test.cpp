@@ -209,15 +209,12 @@ TEST_F(ImportTest, AfterRestartThePanelOpensAtTheLastDirectoryAndImportsAnew) {
 }
 
 const std::string kHeader = "Spielbank Hamburg\rTisch 3\rJanuar 1999";
+const std::string kExampleHeader = "Spielbank Hamburg\rTisch 3\rJanuar";
 const std::vector<std::string> kThousandSpins(1000, "1");
 
-// ASCII text as Windows saves it as big-endian "Unicode", behind its mark.
-std::string utf16(std::string_view text) {
-    std::string out = "\xFE\xFF";
-    for (const char c : text) {
-        out += std::string{'\0', c};
-    }
-    return out;
+// A seed of the import fuzzer: the example saved as "Unicode" by Windows.
+std::optional<std::string> fuzzSeed(const std::string& name) {
+    return DiskFileSystem().readFile(LURNATIK_FUZZ_DIR "/corpus/" + name);
 }
 
 // A file chosen in the panel and confirmed with OK. A rejected file, one that
@@ -284,7 +281,8 @@ const Import kAccepted[] = {
     {"each header item in its own encoding",
      "Spielbank M\xC3\xBCnchen\r\nTisch 3\r\nM\374nchen\r\nx\r\n9", Spins{9},
      "Spielbank München\rTisch 3\rMünchen"},
-    {"UTF-16 big-endian", utf16(permanenceFile({"8", "-", "9"}) + "\x1A"), Spins{8, 9}},
+    {"UTF-16 big-endian", fuzzSeed("utf16be.txt"), Spins{17, 0, 32, 15}, kExampleHeader},
+    {"UTF-16 little-endian", fuzzSeed("utf16le.txt"), Spins{17, 0, 32, 15}, kExampleHeader},
     {"first nine characters", "SpielbankXYZ,b,c,d,1", Spins{1}, "SpielbankXYZ\rb\rc"},
     {"header line with a comma: the fourth header line becomes a spin",
      "Spielbank Hamburg\r\nTisch 3, Januar\r\nzweite Zeile\r\nvierte Zeile\r\n5\r\n", Spins{0, 5},
