@@ -11,7 +11,6 @@
 #include <string_view>
 
 #include "import/item_reader.h"
-#include "import/permanence_reader.h"
 #include "import/text_encoding.h"
 #include "support/fake_platform.h"
 #include "window/program.h"
@@ -55,19 +54,6 @@ void splitItems(std::string_view bytes) {
     check(reader.atEnd(), "no item, yet not at the end");
 }
 
-void parse(std::string_view bytes) {
-    const std::optional<Permanence> p = parsePermanence(bytes);
-    if (!p) {
-        return;
-    }
-    check(p->spins.size() == p->spinCount + 21, "permanenz not sized N + 21");
-    for (std::size_t k = 0; k < p->spins.size(); ++k) {
-        check(p->spins[k].has_value() == (k >= 1 && k <= p->spinCount), "spins not at 1 to N");
-    }
-    check(isValidUtf8(p->description), "description is no UTF-8");
-    check(p->description.find_first_of("\n\0"sv) == std::string::npos, "LF or NUL in the text");
-}
-
 void importAndReplay(std::string_view bytes) {
     testing::FakePlatform fake;
     BytesFileSystem files(bytes);
@@ -90,9 +76,14 @@ void importAndReplay(std::string_view bytes) {
         return;
     }
     check(!form.Frame1.visible && !form.okextern.enabled, "panel not closed");
-    check(s.permanenz.size() == static_cast<std::size_t>(s.sollwuerfe) + 21,
-          "permanenz does not match sollwuerfe");
     check(s.permanzahl == s.sollwuerfe, "counted and wanted differ");
+    check(s.permanenz.size() == static_cast<std::size_t>(s.sollwuerfe) + 21,
+          "permanenz not sized N + 21");
+    for (std::size_t k = 0; k < s.permanenz.size(); ++k) {
+        check(s.permanenz[k].has_value() == (k >= 1 && k <= s.sollwuerfe), "spins not at 1 to N");
+    }
+    check(isValidUtf8(form.text.caption), "header text is no UTF-8");
+    check(form.text.caption.find_first_of("\n\0"sv) == std::string::npos, "LF or NUL in the text");
 
     // Replay a little past the recorded spins, into the empty entries behind them.
     form.textanzahl.setText(std::to_string(std::min<std::size_t>(s.permanenz.size() + 3, 400)));
@@ -100,16 +91,13 @@ void importAndReplay(std::string_view bytes) {
     form.okstart.click();
 }
 
-// Feeds the bytes to the item reader; decoded as the reader decodes a file (UTF-16
-// behind its mark as UTF-8, a DOS end-of-file mark dropped) to the parser; and, as
-// the chosen file, to a whole import and a replay.
+// Feeds the bytes to the item reader, to the decoding of a file (UTF-16 behind its
+// mark becomes UTF-8) and, as the chosen file, to a whole import and a replay.
 void fuzzImport(std::string_view bytes) {
     splitItems(bytes);
-    const std::string decoded = decodedFileText(std::string(bytes));
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-        check(isValidUtf8(decoded), "decoded UTF-16 is no UTF-8");
+        check(isValidUtf8(decodedFileText(std::string(bytes))), "decoded UTF-16 is no UTF-8");
     }
-    parse(decoded);
     importAndReplay(bytes);
 }
 
