@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -114,8 +112,8 @@ TEST(FuzzRegression, EverySavedInputPasses) {
                  std::filesystem::path(LURNATIK_FUZZ_DIR) / folder)) {
             if (entry.path().filename() != "README") {
                 SCOPED_TRACE(entry.path().string());
-                std::ifstream in(entry.path(), std::ios::binary);
-                lurnatik::fuzzing::fuzzImport(std::string(std::istreambuf_iterator<char>(in), {}));
+                lurnatik::fuzzing::fuzzImport(
+                    lurnatik::DiskFileSystem().readFile(entry.path()).value());
                 ++replayed;
             }
         }
