@@ -54,11 +54,6 @@ class ImportTest : public ::testing::Test {
         chooseFile(directory, name);
         form.okexternok.click();
     }
-    // Writes a file into the temporary directory and imports it.
-    void importBytes(std::string_view bytes, const std::string& name = "perm.txt") {
-        temp.write(name, bytes);
-        importFile(temp.path(), name);
-    }
 
     testing::FakePlatform fake;
     RecordingFiles files;
@@ -196,14 +191,16 @@ TEST_F(ImportTest, NavigationStepsThroughTheLists) {
 }
 
 TEST_F(ImportTest, AfterRestartThePanelOpensAtTheLastDirectoryAndImportsAnew) {
-    importBytes(permanenceFile({"1,2,3,4,5,6,7,8,9,10"}));
+    temp.write("perm.txt", permanenceFile({"1,2,3,4,5,6,7,8,9,10"}));
+    importFile(temp.path(), "perm.txt");
     form.okextern.click();
     EXPECT_FALSE(form.Frame1.visible) << "Import is disabled after an accepted file";
     fake.messageBox.answers.push_back(Answer::Ja);
     form.okabbrechen.click();
     form.okextern.click();
     EXPECT_EQ(panelView(form, temp.path()), ". () perm.txt [perm.txt] OK");
-    importBytes(permanenceFile({"30,31,32"}), "short.txt");
+    temp.write("short.txt", permanenceFile({"30,31,32"}));
+    importFile(temp.path(), "short.txt");
     EXPECT_EQ(s.permanenz, permanenzOf({30, 31, 32})) << "the longer one replaced";
     EXPECT_EQ(form.textanzahl.text(), "3");
 }
