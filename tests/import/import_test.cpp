@@ -226,6 +226,10 @@ struct Import {
     std::optional<std::uint64_t> memory = std::nullopt;  // left beside the reserve
 };
 
+void PrintTo(const Import& c, std::ostream* out) {
+    *out << c.what;
+}
+
 class ImportedFile : public ImportTest, public ::testing::WithParamInterface<Import> {};
 
 TEST_P(ImportedFile, GivesItsSpinsOrChangesNothing) {
