@@ -1,6 +1,6 @@
 // How the window looks on the desktops people use: at every scale factor (the
 // ScaleTest cases run once more per factor, see CMakeLists.txt), under a light and
-// a dark colour scheme, with counts of any length.
+// a dark colour scheme, with counts of any length, and zoomed to any factor.
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
@@ -10,7 +10,9 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTableView>
+#include <QWheelEvent>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 #include <tuple>
@@ -19,24 +21,22 @@
 #include "window/qt/caption_fit.h"
 #include "window/qt/control_bindings.h"
 #include "window/qt/qt_convert.h"
+#include "window/qt/zoom.h"
 #include "window_fixture.h"
 
 namespace lurnatik::qt_test {
 namespace {
 
 const QColor kDarkBlue(0, 0, 192);
+const QSize kDesign(638, 477);
 const std::string kDigits15 = "123456789012345";
 const char* const kCounters[] = {"lakut",   "lrot",      "lschwarz", "lklein",  "lgross",
                                  "lgerade", "lungerade", "Label11",  "Label13", "Label14"};
 
-bool isButton(QWidget* w) {
-    return qobject_cast<QAbstractButton*>(w) != nullptr;
-}
-
 // Where a label or a button shows its text.
 QRect textArea(QWidget* w) {
-    if (!isButton(w)) {
-        return static_cast<QLabel*>(w)->contentsRect();
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        return label->contentsRect();
     }
     QStyleOptionButton option;
     option.initFrom(w);
@@ -50,47 +50,45 @@ class LookTest : public WindowTest {
   protected:
     qreal dpr() const { return window->devicePixelRatioF(); }
     QImage shot() const { return window->grab().toImage(); }
-    // A border drawn at every point along an edge of a rectangle of the picture.
-    void expectWhole(const QImage& image, const QRectF& r, Qt::Edge side, const QColor& colour,
-                     const char* name) const {
-        const auto thickness =
-            borderThickness(image, r, side, colour, dpr(), int(std::ceil(2 * dpr())));
-        EXPECT_FALSE(thickness.empty());
-        EXPECT_EQ(std::count(thickness.begin(), thickness.end(), 0), 0) << name << " edge " << side;
+    // Both shapes and the line drawn in dark blue at every point of their edges,
+    // `thick` pixels thick unless 0.
+    void expectBlueBorders(const QImage& image, qreal unit, int corner, int thick = 0) const {
+        for (const char* name : {"Shape1", "Shape2", "Line1"}) {
+            for (Qt::Edge side : {Qt::LeftEdge, Qt::TopEdge, Qt::RightEdge, Qt::BottomEdge}) {
+                if (name[0] == 'S' || side == Qt::TopEdge) {
+                    expectBorder(image, inShot(widget(name)), side, kDarkBlue, unit, corner, name,
+                                 thick);
+                }
+            }
+        }
     }
 
-    // Every row of a label's text fits its box, and nothing was cut.
-    static void expectFits(const QLabel* label) {
-        SCOPED_TRACE(label->objectName().toStdString());
-        EXPECT_FALSE(label->text().contains(QChar(0x2026)));
-        const QFontMetricsF metrics(label->font());
-        for (const QString& row : label->text().split('\n')) {
-            EXPECT_LE(metrics.horizontalAdvance(row), label->contentsRect().width())
-                << row.toStdString();
-        }
-        EXPECT_LE(label->text().count('\n') * metrics.lineSpacing() + metrics.height(),
-                  label->contentsRect().height() + 0.5);
+    // Each edge of a widget within a pixel of its place in twips times the zoom.
+    static void expectAtZoom(const QRect& shown, const Twips& g, double zoom) {
+        EXPECT_NEAR(shown.left(), g.left * zoom / 15, 1.0);
+        EXPECT_NEAR(shown.top(), g.top * zoom / 15, 1.0);
+        EXPECT_NEAR(shown.left() + shown.width(), (g.left + g.width) * zoom / 15, 1.0);
+        EXPECT_NEAR(shown.top() + shown.height(), (g.top + g.height) * zoom / 15, 1.0);
+    }
+    void expectControlAtZoom(const std::string& name, double zoom) const {
+        SCOPED_TRACE(name);
+        expectAtZoom(widget(name)->geometry(), form.find(name)->geometry, zoom);
     }
 };
 
 using ScaleTest = LookTest;
+using ZoomTest = LookTest;
 
 TEST_F(ScaleTest, FramesLinesAndLabelBordersAreDrawnWhole) {
     const QImage image = shot();
-    const QColor shadow = toQColor(kBorderShadow);
-    const QColor light = toQColor(kBorderLight);
-    const auto sides = {Qt::LeftEdge, Qt::TopEdge, Qt::RightEdge, Qt::BottomEdge};
-    expectWhole(image, inShot(widget("Line1")), Qt::TopEdge, kDarkBlue, "Line1");
-    for (const char* shape : {"Shape1", "Shape2"}) {
-        for (Qt::Edge side : sides) {
-            expectWhole(image, inShot(widget(shape)), side, kDarkBlue, shape);
-        }
-    }
+    const int corner = int(std::ceil(2 * dpr()));
+    expectBlueBorders(image, dpr(), corner);
     for (const char* label :
          {"lakut", "lrot", "lungerade", "Label11", "Label14", "text", "Lrotat", "lzahl"}) {
-        for (Qt::Edge side : sides) {
+        for (Qt::Edge side : {Qt::LeftEdge, Qt::TopEdge, Qt::RightEdge, Qt::BottomEdge}) {
             const bool lit = side == Qt::RightEdge || side == Qt::BottomEdge;
-            expectWhole(image, inShot(widget(label)), side, lit ? light : shadow, label);
+            expectBorder(image, inShot(widget(label)), side,
+                         toQColor(lit ? kBorderLight : kBorderShadow), dpr(), corner, label);
         }
     }
     // The import panel, over the right column; its frame begins at the middle of
@@ -100,7 +98,7 @@ TEST_F(ScaleTest, FramesLinesAndLabelBordersAreDrawnWhole) {
     QRectF panel = inShot(widget("Frame1"));
     panel.setTop(panel.top() + widget("Frame1")->fontMetrics().height() / 2 * dpr());
     for (Qt::Edge side : {Qt::LeftEdge, Qt::RightEdge, Qt::BottomEdge}) {
-        expectWhole(shot(), panel, side, shadow, "Frame1");
+        expectBorder(shot(), panel, side, toQColor(kBorderShadow), dpr(), corner, "Frame1");
     }
 }
 
@@ -117,8 +115,13 @@ TEST_F(ScaleTest, CaptionsAndBigCountsFit) {
     }
     form.tabelle1.setRow(0);  // the frame of the current cell elsewhere
     window->syncFromModel();
-    for (QLabel* label : window->findChildren<QLabel*>()) {
-        expectFits(label);
+    for (QLabel* label : window->findChildren<QLabel*>()) {  // every row fits, nothing cut
+        SCOPED_TRACE(label->objectName().toStdString());
+        EXPECT_FALSE(label->text().contains(QChar(0x2026)));
+        expectRowsFit(label);
+        const QFontMetricsF metrics(label->font());
+        EXPECT_LE(label->text().count('\n') * metrics.lineSpacing() + metrics.height(),
+                  label->contentsRect().height() + 0.5);
     }
     for (const char* name : kCounters) {
         EXPECT_EQ(widget<QLabel>(name)->text().toStdString(), kDigits15) << name;
@@ -131,7 +134,7 @@ TEST_F(ScaleTest, CaptionsAndBigCountsFit) {
     auto* t1 = widget<QTableView>("tabelle1");
     const QImage cells = t1->viewport()->grab().toImage();
     for (int col = 1; col < 4; ++col) {
-        const QRect cell = t1->visualRect(t1->model()->index(20, col));
+        const QRect cell = cellRect(t1, 20, col);
         const int left = int(std::ceil(cell.left() * dpr()));
         const int right = int(std::floor(cell.right() * dpr())) - 1;
         int first = -1, last = -1;
@@ -165,14 +168,13 @@ double contrast(const QColor& a, const QColor& b) {
 // background, the colour that stands out most from it the text's.
 double drawnContrast(const QImage& area) {
     std::map<QRgb, int> counts;
+    QRgb background = area.pixel(0, 0);
     for (int y = 0; y < area.height(); ++y) {
         for (int x = 0; x < area.width(); ++x) {
-            ++counts[area.pixel(x, y)];
+            const QRgb pixel = area.pixel(x, y);
+            background = ++counts[pixel] > counts[background] ? pixel : background;
         }
     }
-    const auto background = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
-                                return a.second < b.second;
-                            })->first;
     double most = 1;
     for (const auto& [colour, count] : counts) {
         most = std::max(most, contrast(QColor(background), QColor(colour)));
@@ -212,20 +214,20 @@ TEST_F(LookTest, EveryTextStandsOutFromItsBackgroundInLightAndDarkSchemes) {
             const auto* label = qobject_cast<QLabel*>(w);
             const auto* edit = qobject_cast<QLineEdit*>(w);
             if (!w->isVisible() || !w->isEnabled() || (label && label->text().isEmpty()) ||
-                (edit && edit->text().isEmpty()) || (!label && !edit && !isButton(w))) {
+                (edit && edit->text().isEmpty()) ||
+                (!label && !edit && !qobject_cast<QAbstractButton*>(w))) {
                 continue;
             }
             const QRect area = edit ? w->rect().adjusted(3, 3, -3, -3) : textArea(w);
             areas.emplace_back(w->objectName().toStdString(), w->grab(area).toImage());
         }
-        for (const auto& [grid, row, col] : {std::tuple{"tabelle1", 7, 0},
-                                             {"tabelle1", 8, 0},
-                                             {"tabelle1", 7, 1},
-                                             {"tabelle2", 7, 0}}) {
+        const std::tuple<const char*, int, int> cells[] = {
+            {"tabelle1", 7, 0}, {"tabelle1", 8, 0}, {"tabelle1", 7, 1}, {"tabelle2", 7, 0}};
+        for (const auto& [grid, row, col] : cells) {
             auto* view = widget<QTableView>(grid);
-            const QRect cell = view->visualRect(view->model()->index(row, col));
+            const QRect cell = cellRect(view, row, col).adjusted(0, 0, -1, -1);
             areas.emplace_back(grid + std::to_string(row) + std::to_string(col),
-                               view->viewport()->grab(cell.adjusted(0, 0, -1, -1)).toImage());
+                               view->viewport()->grab(cell).toImage());
         }
         EXPECT_GT(areas.size(), 40u);
         for (const auto& [name, image] : areas) {
@@ -246,9 +248,7 @@ TEST_F(LookTest, CaptionsOfAnyLengthAreCutAtTheSmallestSize) {
         EXPECT_TRUE(label->text().endsWith(QChar(0x2026))) << name;
         EXPECT_EQ(QFontInfo(label->font()).pixelSize(), kMinimumFontPixels) << name;
         EXPECT_LT(label->text().size(), 20'000) << name;
-        for (const QString& row : label->text().split('\n')) {
-            EXPECT_LE(label->fontMetrics().horizontalAdvance(row), label->contentsRect().width());
-        }
+        expectRowsFit(label);
     }
 }
 
@@ -265,23 +265,19 @@ TEST_F(LookTest, ScreenReadersHearEachCellByItsNumberAndColumn) {
     form.tabelle1.setCol(1);
     form.tabelle1.setText("5");
     window->syncFromModel();
-    const struct {
-        const char* grid;
-        int row, col;
-        const char* name;
-    } cells[] = {{"tabelle1", 0, 0, "Zahl 0"},
-                 {"tabelle1", 7, 0, "Zahl 7, markiert"},
-                 {"tabelle1", 0, 1, "Zahl 0, Anzahl: 5"},
-                 {"tabelle1", 36, 3, "Zahl 36, 3fach: leer"},
-                 {"tabelle2", 7, 0, "Zahl 7, Erstes Erscheinen: wartet"},
-                 {"tabelle2", 8, 0, "Zahl 8, Erstes Erscheinen: leer"}};
-    for (const auto& c : cells) {
-        auto* table = QAccessible::queryAccessibleInterface(widget(c.grid))->tableInterface();
+    for (const auto& [grid, row, col, name] :
+         {std::tuple{"tabelle1", 0, 0, "Zahl 0"},
+          {"tabelle1", 7, 0, "Zahl 7, markiert"},
+          {"tabelle1", 0, 1, "Zahl 0, Anzahl: 5"},
+          {"tabelle1", 36, 3, "Zahl 36, 3fach: leer"},
+          {"tabelle2", 7, 0, "Zahl 7, Erstes Erscheinen: wartet"},
+          {"tabelle2", 8, 0, "Zahl 8, Erstes Erscheinen: leer"}}) {
+        auto* table = QAccessible::queryAccessibleInterface(widget(grid))->tableInterface();
         ASSERT_NE(table, nullptr);
-        QAccessibleInterface* cell = table->cellAt(c.row, c.col);
-        EXPECT_EQ(cell->text(QAccessible::Name).toStdString(), c.name);
+        QAccessibleInterface* cell = table->cellAt(row, col);
+        EXPECT_EQ(cell->text(QAccessible::Name).toStdString(), name);
         EXPECT_EQ(nameOfHeader(cell->tableCellInterface()->rowHeaderCells().value(0)),
-                  QString::number(c.row));
+                  QString::number(row));
     }
     auto* t1 = QAccessible::queryAccessibleInterface(widget("tabelle1"))->tableInterface();
     EXPECT_EQ(nameOfHeader(t1->cellAt(3, 2)->tableCellInterface()->columnHeaderCells().value(0)),
@@ -309,6 +305,131 @@ TEST_F(LookTest, ReturnAndEnterPressButtonsAndTheKeysMarkNumbers) {
         EXPECT_EQ(form.tabelle1.cell(r, 0).background == kMarkingColour, r == 6) << "row " << r;
     }
     EXPECT_EQ(t2(6), " ");
+}
+
+TEST_F(ZoomTest, EveryControlGridRowAndBorderScalesWithTheZoomAndClicksHitTheirRow) {
+    QTableView* t1 = widget<QTableView>("tabelle1");
+    QWidget* port = t1->viewport();
+    for (auto [zoom, markedRow] : {std::pair{1.0, 0}, {1.5, 3}, {2.0, 17}, {3.0, 36}, {2.5, 30}}) {
+        SCOPED_TRACE(zoom);
+        window->zoomTo(zoom);
+        QApplication::processEvents();
+        ASSERT_EQ(window->zoom(), zoom);
+        EXPECT_NEAR(window->width(), 638 * zoom, 1.0);
+        EXPECT_NEAR(window->height(), 477 * zoom, 1.0);
+        for (const char* name : {"okstart", "textanzahl", "lakut", "Label11", "tabelle1",
+                                 "tabelle2", "infotext", "Frame1", "File1", "Shape1", "Shape2"}) {
+            expectControlAtZoom(name, zoom);
+        }
+        EXPECT_DOUBLE_EQ(widget("textanzahl")->font().pointSizeF(), 12 * zoom);
+        EXPECT_DOUBLE_EQ(widget("okstart")->font().pointSizeF(), 9.75 * zoom);
+        EXPECT_GE(QFontInfo(t1->font()).pixelSize(), std::floor(7 * zoom));
+        expectRowsFit(widget<QLabel>("text"));
+        QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(widget("okstart"));
+        ASSERT_NE(a11y, nullptr);
+        EXPECT_EQ(a11y->rect().size(), widget("okstart")->size());
+
+        // Column 1 of row 20: 47 pixels wide after 30 and 11 high under a frame of
+        // one at 100 %; the same row of tabelle2 level with it.
+        const QRect row = cellRect(t1, 20, 1).translated(port->mapTo(window.get(), QPoint()));
+        expectAtZoom(row, Twips{(28 + 30) * 15, (22 + 11 * 20) * 15, 47 * 15, 11 * 15}, zoom);
+        auto* t2 = widget<QTableView>("tabelle2");
+        EXPECT_EQ(t2->viewport()->mapTo(window.get(), cellRect(t2, 20, 0).topLeft()).y(),
+                  row.top());
+
+        const int zoomed = int(std::lround(zoom));
+        expectBlueBorders(shot(), 1, zoomed + 1, zoomed);
+
+        // The row under the pointer is the row that a click marks.
+        const QPointF design(27 + 40, 22 + 11 * markedRow + 5.5);
+        QTest::mouseClick(port, Qt::LeftButton, {},
+                          port->mapFrom(window.get(), (design * zoom).toPoint()));
+        EXPECT_EQ(form.tabelle1.cell(markedRow, 0).background, kMarkingColour);
+    }
+}
+
+// The largest factor that fits the client area; the rest shows the background.
+TEST_F(ZoomTest, ResizingZoomsToTheLargestFactorThatFits) {
+    const std::pair<QSize, double> sizes[] = {
+        {{1276, 954}, 2.0}, {{1276, 1300}, 2.0}, {{1100, 954}, 1100.0 / 638},
+        {{1, 1}, 1.0},      {{9000, 9000}, 4.0}, {{800, 2000}, 800.0 / 638}};
+    for (const auto& [size, zoom] : sizes) {
+        SCOPED_TRACE(size.width());
+        window->resize(size);
+        QApplication::processEvents();
+        EXPECT_GE(window->width(), kDesign.width());
+        EXPECT_GE(window->height(), kDesign.height());
+        EXPECT_DOUBLE_EQ(window->zoom(), zoom);
+        expectControlAtZoom("tabelle1", zoom);
+        expectControlAtZoom("okende", zoom);
+        const QPoint corner(window->width() - 1, window->height() - 1);
+        EXPECT_EQ(shot().pixelColor(corner), toQColor(form.background));
+    }
+}
+
+// The keys on the focused control and the wheel anywhere, also many in a row.
+TEST_F(ZoomTest, KeysAndWheelZoomInSteps) {
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const auto keypad = ctrl | Qt::KeypadModifier;
+    const auto shifted = ctrl | Qt::ShiftModifier;
+    auto* edit = widget<QLineEdit>("textanzahl");
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, double> keys[] = {
+        {Qt::Key_Plus, ctrl, 1.25},    {Qt::Key_Plus, shifted, 1.5}, {Qt::Key_Plus, keypad, 1.75},
+        {Qt::Key_Equal, ctrl, 2.0},    {Qt::Key_Minus, ctrl, 1.75},  {Qt::Key_Minus, keypad, 1.5},
+        {Qt::Key_Equal, shifted, 1.5}, {Qt::Key_0, ctrl, 1.0},       {Qt::Key_Minus, ctrl, 1.0},
+        {Qt::Key_Plus, keypad, 1.25},  {Qt::Key_0, keypad, 1.0}};
+    for (const auto& [key, modifiers, zoom] : keys) {
+        QTest::keyClick(edit, key, modifiers);
+        EXPECT_EQ(window->zoom(), zoom) << QKeySequence(key | modifiers).toString().toStdString();
+        EXPECT_EQ(window->size(), sizeAtZoom(kDesign, zoom));
+    }
+    for (int i = 0; i < 20; ++i) {
+        QTest::keyClick(edit, Qt::Key_Plus, ctrl);
+    }
+    EXPECT_EQ(window->zoom(), 4.0);
+    expectControlAtZoom("lakut", 4.0);
+    EXPECT_EQ(edit->text(), QString());
+    EXPECT_EQ(form.textanzahl.text(), "");
+
+    window->zoomTo(1.0);
+    QWidget* port = widget<QTableView>("tabelle1")->viewport();
+    const std::tuple<int, Qt::KeyboardModifiers, double> wheels[] = {
+        {120, ctrl, 1.25}, {60, ctrl, 1.25}, {60, ctrl, 1.5}, {-360, ctrl, 1.0}, {120, {}, 1.0}};
+    for (const auto& [delta, modifiers, zoom] : wheels) {
+        QWheelEvent wheel(QPointF(20, 20), port->mapToGlobal(QPointF(20, 20)), {}, {0, delta},
+                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(port, &wheel);
+        EXPECT_EQ(window->zoom(), zoom) << delta;
+    }
+}
+
+// Sizes and keys that come while a click is handled wait until it has ended.
+TEST_F(ZoomTest, AZoomDuringAClickTakesEffectWhenItEnds) {
+    const QRect before = widget("tabelle1")->geometry();
+    std::vector<QRect> inside;
+    form.okinfo.onClick = [&] {
+        window->resize(sizeAtZoom(kDesign, 2.0));
+        QApplication::processEvents();
+        QTest::keyClick(widget("textanzahl"), Qt::Key_Plus, Qt::ControlModifier);
+        inside.push_back(widget("tabelle1")->geometry());
+    };
+    QTest::mouseClick(widget("okinfo"), Qt::LeftButton);
+    EXPECT_EQ(inside, std::vector<QRect>{before});
+    EXPECT_EQ(window->zoom(), 2.25);
+    expectControlAtZoom("tabelle1", 2.25);
+}
+
+TEST(ZoomSteps, StepsFromAnyFactorStayInRange) {
+    const std::array<double, 3> steps[] = {
+        {1.0, 1.25, 1.0}, {1.37, 1.5, 1.25}, {2.0, 2.25, 1.75}, {3.9, 4.0, 3.75}, {4.0, 4.0, 3.75}};
+    for (const auto& [from, in, out] : steps) {
+        EXPECT_EQ(zoomIn(from), in) << from;
+        EXPECT_EQ(zoomOut(from), out) << from;
+    }
+    // A window sized for a step zooms to that step again.
+    for (double zoom = 1.0; zoom <= 4.0; zoom += 0.25) {
+        EXPECT_EQ(zoomToFit(sizeAtZoom(kDesign, zoom), kDesign), zoom);
+    }
 }
 
 }  // namespace

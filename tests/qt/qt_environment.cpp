@@ -8,19 +8,15 @@
 
 namespace {
 
-// The offscreen screen is 800 pixels square unless told otherwise; the window
-// zoomed to 400 % needs a screen of 2552 x 1908 and room for its frame.
-void useLargeOffscreenScreen() {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (platform.isEmpty() || platform == "offscreen") {
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" LURNATIK_LARGE_SCREEN);
-    }
-}
-
 class QtEnvironment : public ::testing::Environment {
   public:
     void SetUp() override {
-        useLargeOffscreenScreen();
+        // The offscreen screen is 800 pixels square unless told otherwise; the window
+        // zoomed to 400 % needs a screen of 2552 x 1908 and room for its frame.
+        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        if (platform.isEmpty() || platform == "offscreen") {
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" LURNATIK_LARGE_SCREEN);
+        }
         qputenv("LC_ALL", "C.UTF-8");
         app_ = std::make_unique<QApplication>(argc_, argv_);
         QLocale::setDefault(QLocale::c());

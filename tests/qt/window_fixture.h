@@ -6,13 +6,14 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QTableView>
 #include <QTest>
 #include <QWidget>
 #include <cmath>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "support/program_test.h"
 #include "window/qt/main_window.h"
@@ -30,12 +31,12 @@ inline void doubleClick(QWidget* w, QPoint at) {
     QTest::mouseRelease(w, Qt::LeftButton, {}, at);
 }
 
-// How thick the border of `colour` along `side` of `r` (in pixels of `image`, one
-// pixel of the window being `unit` of them) is drawn at each point along it,
-// `corner` pixels clear of its ends: the length of the run of the colour that
-// begins within a pixel of the window of the edge, or 0.
-inline std::vector<int> borderThickness(const QImage& image, const QRectF& r, Qt::Edge side,
-                                        const QColor& colour, qreal unit, int corner) {
+// A border of `colour` along `side` of `r` (in pixels of `image`, one pixel of the
+// window being `unit` of them), `corner` pixels clear of its ends: at every point
+// a run of the colour begins within a pixel of the window of the edge, and is
+// `thick` pixels long unless `thick` is 0.
+inline void expectBorder(const QImage& image, const QRectF& r, Qt::Edge side, const QColor& colour,
+                         qreal unit, int corner, const char* name, int thick = 0) {
     const bool upright = side == Qt::LeftEdge || side == Qt::RightEdge;
     const int inward = side == Qt::LeftEdge || side == Qt::TopEdge ? 1 : -1;
     const int edge = int(std::lround(side == Qt::LeftEdge    ? r.left()
@@ -43,9 +44,9 @@ inline std::vector<int> borderThickness(const QImage& image, const QRectF& r, Qt
                                      : side == Qt::TopEdge   ? r.top()
                                                              : r.bottom() - unit));
     const int reach = int(std::ceil(unit));
-    std::vector<int> thickness;
+    int points = 0, wrong = 0;
     const int end = int(upright ? r.bottom() : r.right()) - corner;
-    for (int along = int(upright ? r.top() : r.left()) + corner; along < end; ++along) {
+    for (int along = int(upright ? r.top() : r.left()) + corner; along < end; ++along, ++points) {
         int length = 0;
         for (int step = -reach; step < 16 && (length > 0 || step <= reach); ++step) {
             const int across = edge + step * inward;
@@ -56,9 +57,24 @@ inline std::vector<int> borderThickness(const QImage& image, const QRectF& r, Qt
             }
             length += drawn ? 1 : 0;
         }
-        thickness.push_back(length);
+        wrong += length == 0 || (thick > 0 && length != thick) ? 1 : 0;
     }
-    return thickness;
+    EXPECT_GT(points, 0) << name;
+    EXPECT_EQ(wrong, 0) << name << " edge " << side;
+}
+
+// Where a cell of a grid is, in the grid's viewport.
+inline QRect cellRect(const QTableView* view, int row, int col) {
+    return view->visualRect(view->model()->index(row, col));
+}
+
+// Every row of a label's text is as wide as its box at most.
+inline void expectRowsFit(const QLabel* label) {
+    const QFontMetricsF metrics(label->font());
+    for (const QString& row : label->text().split('\n')) {
+        EXPECT_LE(metrics.horizontalAdvance(row), label->contentsRect().width())
+            << label->objectName().toStdString() << ": " << row.toStdString();
+    }
 }
 
 class WindowTest : public testing::ProgramTest {
