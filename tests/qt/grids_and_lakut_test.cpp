@@ -16,9 +16,6 @@ class GridTest : public WindowTest {
     QTableView* t1() const { return widget<QTableView>("tabelle1"); }
     QTableView* t2() const { return widget<QTableView>("tabelle2"); }
 
-    static QPoint centre(QTableView* view, int row, int col) {
-        return cellRect(view, row, col).center();
-    }
     // A point inside a cell clear of its text, its grid lines and the frame of the
     // current cell.
     static QPoint clear(QTableView* view, int row, int col) {
@@ -33,8 +30,7 @@ class GridTest : public WindowTest {
 // Both grids show all 37 rows level with each other, without scroll bars or
 // headers, the numbers in column 0 and the cells empty, centred at the top.
 TEST_F(GridTest, LayoutOfBothGrids) {
-    // Columns of 450, 700, 600, 600 and 400 twips.
-    for (const auto& [view, widths] :
+    for (const auto& [view, widths] :  // columns of 450, 700, 600, 600 and 400 twips
          {std::pair{t1(), std::vector{30, 47, 40, 40}}, {t2(), {27}}}) {
         SCOPED_TRACE(view->objectName().toStdString());
         EXPECT_FALSE(view->verticalScrollBar()->isVisible());
@@ -85,15 +81,16 @@ TEST_F(GridTest, EachClickReachesItsGridWithTheRowReleasedOn) {
     form.tabelle1.onClick = [&] { clicks.push_back(form.tabelle1.rowSel); };
     form.tabelle2.onClick = [&] { clicks.push_back(100 + form.tabelle2.rowSel); };
     const QRect last = cellRect(t1(), 36, 3);
-    for (const QPoint at : {centre(t1(), 0, 0), centre(t1(), 36, 3), centre(t1(), 20, 2),
-                            QPoint(last.center().x(), last.bottom() + 2)}) {
+    for (const QPoint at :
+         {cellRect(t1(), 0, 0).center(), cellRect(t1(), 36, 3).center(),
+          cellRect(t1(), 20, 2).center(), QPoint(last.center().x(), last.bottom() + 2)}) {
         QTest::mouseClick(t1()->viewport(), Qt::LeftButton, {}, at);
     }
-    doubleClick(t1()->viewport(), centre(t1(), 4, 0));
-    QTest::mousePress(t1()->viewport(), Qt::LeftButton, {}, centre(t1(), 3, 1));
-    QTest::mouseMove(t1()->viewport(), centre(t1(), 5, 1));
-    QTest::mouseRelease(t1()->viewport(), Qt::LeftButton, {}, centre(t1(), 7, 1));
-    QTest::mouseClick(t2()->viewport(), Qt::LeftButton, {}, centre(t2(), 9, 0));
+    doubleClick(t1()->viewport(), cellRect(t1(), 4, 0).center());
+    QTest::mousePress(t1()->viewport(), Qt::LeftButton, {}, cellRect(t1(), 3, 1).center());
+    QTest::mouseMove(t1()->viewport(), cellRect(t1(), 5, 1).center());
+    QTest::mouseRelease(t1()->viewport(), Qt::LeftButton, {}, cellRect(t1(), 7, 1).center());
+    QTest::mouseClick(t2()->viewport(), Qt::LeftButton, {}, cellRect(t2(), 9, 0).center());
     EXPECT_EQ(clicks, (std::vector<int>{0, 36, 20, 36, 4, 7, 109}));
 }
 

@@ -325,9 +325,8 @@ TEST_F(ZoomTest, EveryControlGridRowAndBorderScalesWithTheZoomAndClicksHitTheirR
         EXPECT_DOUBLE_EQ(widget("okstart")->font().pointSizeF(), 9.75 * zoom);
         EXPECT_GE(QFontInfo(t1->font()).pixelSize(), std::floor(7 * zoom));
         expectRowsFit(widget<QLabel>("text"));
-        QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(widget("okstart"));
-        ASSERT_NE(a11y, nullptr);
-        EXPECT_EQ(a11y->rect().size(), widget("okstart")->size());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget("okstart"))->rect().size(),
+                  widget("okstart")->size());
 
         // Column 1 of row 20: 47 pixels wide after 30 and 11 high under a frame of
         // one at 100 %; the same row of tabelle2 level with it.
@@ -425,10 +424,6 @@ TEST(ZoomSteps, StepsFromAnyFactorStayInRange) {
     for (const auto& [from, in, out] : steps) {
         EXPECT_EQ(zoomIn(from), in) << from;
         EXPECT_EQ(zoomOut(from), out) << from;
-    }
-    // A window sized for a step zooms to that step again.
-    for (double zoom = 1.0; zoom <= 4.0; zoom += 0.25) {
-        EXPECT_EQ(zoomToFit(sizeAtZoom(kDesign, zoom), kDesign), zoom);
     }
 }
 

@@ -10,7 +10,6 @@
 #include <QMouseEvent>
 #include <QTableView>
 #include <QTest>
-#include <QWidget>
 #include <cmath>
 #include <memory>
 #include <string>
