@@ -26,43 +26,38 @@ stop_processes() {
     done
 }
 
-x_session_start() {
-    local workdir=$1
-    # -displayfd: the server picks a free display and writes its number when ready.
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -dpi 96 \
-        5>"$workdir/display" 2>"$workdir/xvfb.log" &
-    X_XVFB_PID=$!
-    wait_for 10 "$X_XVFB_PID" test -s "$workdir/display" || { cat "$workdir/xvfb.log" >&2 && return 1; }
-    DISPLAY=:$(head -n 1 "$workdir/display")
-    export DISPLAY
+x_find_window() {
+    X_WINDOW=$(xdotool search --onlyvisible --name "${1:-Korvel}" 2>/dev/null | head -n 1) && [ -n "$X_WINDOW" ]
 }
+# The window takes input once painted: more colours than an empty background.
+x_painted() { x_find_window && [ "$(import -window "$X_WINDOW" -format %k info: 2>/dev/null)" -gt 16 ]; }
 
-x_find_window() { X_WINDOW=$(xdotool search --onlyvisible --name "${1:-Korvel}" 2>/dev/null | head -n 1); }
-
-# Starts the program on the private display and waits for its window.
-x_app_start() {
-    local exe=$1 workdir=$2
-    mkdir -p "$workdir/home" "$workdir/runtime"
-    chmod 700 "$workdir/runtime"
-    HOME=$workdir/home XDG_RUNTIME_DIR=$workdir/runtime QT_QPA_PLATFORM=xcb \
-        LC_ALL=C.UTF-8 "$exe" >"$workdir/app.log" 2>&1 &
-    X_APP_PID=$!
-    # A sanitizer build on a busy machine may take many seconds to come up.
-    wait_for 30 "$X_APP_PID" x_find_window || { cat "$workdir/app.log" >&2 && return 1; }
-    # Let the first paint finish before input arrives.
-    sleep 0.5
-}
-
-# Clicks the point X,Y given in twips of the window's client area (15 twips
-# are one pixel at 96 dpi, the scale the program lays its controls out in).
-x_click_twips() {
-    xdotool mousemove --window "$X_WINDOW" $(($1 / 15)) $(($2 / 15)) click 1
-    sleep 0.2
-}
-
-x_type() {
-    xdotool type --delay 40 "$1"
-    sleep 0.2
+# A server and the program in it, once its window is painted. A server that
+# another one is just leaving can be handed the same display number while the
+# old one still holds the display's abstract socket; the program then cannot
+# connect. So a failed start is tried again on a fresh server.
+x_start() {
+    local exe=$1 workdir=$2 attempt
+    mkdir -p "$workdir/home" "$workdir/runtime" && chmod 700 "$workdir/runtime"
+    for attempt in 1 2 3; do
+        # -displayfd: the server picks a free display and writes its number when ready.
+        rm -f "$workdir/display"
+        Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -dpi 96 \
+            5>"$workdir/display" 2>"$workdir/xvfb.log" &
+        X_XVFB_PID=$!
+        if wait_for 10 "$X_XVFB_PID" test -s "$workdir/display"; then
+            DISPLAY=:$(head -n 1 "$workdir/display") && export DISPLAY
+            HOME=$workdir/home XDG_RUNTIME_DIR=$workdir/runtime QT_QPA_PLATFORM=xcb \
+                LC_ALL=C.UTF-8 "$exe" >"$workdir/app.log" 2>&1 &
+            X_APP_PID=$!
+            # A sanitizer build on a busy machine may take many seconds to come up.
+            wait_for 30 "$X_APP_PID" x_painted && return 0
+        fi
+        cat "$workdir/xvfb.log" "$workdir/app.log" >&2 2>/dev/null || true
+        echo "start $attempt on display ${DISPLAY:-?} failed" >&2
+        x_session_stop
+    done
+    return 1
 }
 
 x_session_stop() {
@@ -70,22 +65,11 @@ x_session_stop() {
     X_APP_PID= X_XVFB_PID=
 }
 
-# A server and the program in it. A server that another one is just leaving
-# can be handed the same display number while the old one still holds the
-# display's abstract socket; the program then cannot connect. So a failed
-# start is tried again on a fresh server.
-x_start() {
-    local exe=$1 workdir=$2 attempt
-    for attempt in 1 2 3; do
-        if x_session_start "$workdir" && x_app_start "$exe" "$workdir"; then
-            return 0
-        fi
-        echo "start $attempt on display ${DISPLAY:-?} failed" >&2
-        x_session_stop
-        rm -f "$workdir/display"
-    done
-    return 1
-}
+# Clicks the point X,Y given in twips of the window's client area (15 twips
+# are one pixel at 96 dpi, the scale the program lays its controls out in).
+# The program takes the events in the order they come: no click waits.
+x_click_twips() { xdotool mousemove --sync --window "$X_WINDOW" $(($1 / 15)) $(($2 / 15)) click 1; }
+x_type() { xdotool type --delay 40 "$1"; }
 
 # The controls the end-to-end runs use, as click points in twips: inside each
 # control and, for the option buttons that overlap their neighbours, on the
