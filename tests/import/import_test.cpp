@@ -120,9 +120,8 @@ TEST_F(ImportTest, NavigationStepsThroughTheLists) {
     for (const char* name : {"leer", "sub", "weg", "tisch"}) {
         temp.makeDirectory(name);
     }
-    for (const char* name : {"a.txt", "tisch/t1.txt"}) {
-        temp.write(name, "");
-    }
+    temp.write("a.txt", "");
+    temp.write("tisch/t1.txt", "");
     const auto open = [&](int index) { form.Dir1.onOpen(form.Dir1.pathEntries + index); };
     form.okextern.click();
     const std::string opening = form.text.caption;
@@ -226,10 +225,6 @@ struct Import {
     std::optional<std::uint64_t> memory = std::nullopt;  // left beside the reserve
 };
 
-void PrintTo(const Import& c, std::ostream* out) {
-    *out << c.what;
-}
-
 class ImportedFile : public ImportTest, public ::testing::WithParamInterface<Import> {};
 
 TEST_P(ImportedFile, GivesItsSpinsOrChangesNothing) {
@@ -249,9 +244,8 @@ TEST_P(ImportedFile, GivesItsSpinsOrChangesNothing) {
     form.okexternok.click();
     EXPECT_EQ(form.Frame1.visible, !c.spins);
     if (!c.spins) {
+        // Also the spin counter: every OK starts it afresh.
         EXPECT_EQ(testing::snapshot(form), before);
-        EXPECT_TRUE(form.okexternok.enabled);
-        EXPECT_EQ(s.permanzahl, 0) << "every OK starts the spin counter afresh";
         return;
     }
     EXPECT_EQ(s.importmodus, 1);

@@ -31,15 +31,11 @@ bool writeText(const std::string& path, std::uint64_t number) {
 class MemoryLimit : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string million(2'000'000, ',');  // "7,7,..."
-        for (std::size_t i = 0; i < million.size(); i += 2) {
-            million[i] = '7';
+        std::string spins(kMillionsOfSpins * 2'000'000, ',');  // "7,7,..."
+        for (std::size_t i = 0; i < spins.size(); i += 2) {
+            spins[i] = '7';
         }
-        std::ofstream out(files.file("huge.txt"), std::ios::binary);
-        out << "Spielbank Hamburg\r\nTisch 1\r\nJanuar\r\nPermanenz\r\n";
-        for (int i = 0; i < kMillionsOfSpins; ++i) {
-            out << million;
-        }
+        files.write("huge.txt", "Spielbank Hamburg\r\nTisch 1\r\nJanuar\r\nPermanenz\r\n" + spins);
     }
 
     // The child's work, under the limit: 0 when the system's probe sees the limit
