@@ -1,10 +1,16 @@
 // The import through the panel, as a user would: the lists, the files read, the
-// recorded permanences.
+// recorded permanences, a file beyond a real memory limit.
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -15,6 +21,7 @@
 #include "import/import_panel.h"
 #include "import/permanence_reader.h"
 #include "platform/disk_file_system.h"
+#include "platform/memory_probe.h"
 #include "support/program_test.h"
 #include "support/temp_dir.h"
 #include "window/model/instruction_text.h"
@@ -34,26 +41,26 @@ class RecordingFiles : public DiskFileSystem {
     std::vector<std::string> pathsRead;
 };
 
+// Import, the directory, a click on the file: as a user would.
+void chooseFile(Form1& form, const std::string& directory, const std::string& name) {
+    form.okextern.click();
+    form.Dir1.setPath(directory);
+    form.Dir1.onOpen(form.Dir1.pathEntries - 1);  // reads it again, as files come and go
+    const auto& items = form.File1.items;
+    const auto it = std::find(items.begin(), items.end(), name);
+    ASSERT_NE(it, items.end()) << name << " is not listed in " << directory;
+    form.File1.listIndex = static_cast<int>(it - items.begin());
+    form.File1.click();
+}
+void importFile(Form1& form, const std::string& directory, const std::string& name) {
+    chooseFile(form, directory, name);
+    form.okexternok.click();
+}
+
 // A program after start-up, on the disk (recording what it reads), with a temporary directory.
 class ImportTest : public ::testing::Test {
   protected:
     ImportTest() { program.startUp(); }
-
-    // Import, the directory, a click on the file, OK: as a user would.
-    void chooseFile(const std::string& directory, const std::string& name) {
-        form.okextern.click();
-        form.Dir1.setPath(directory);
-        form.Dir1.onOpen(form.Dir1.pathEntries - 1);  // reads it again, as files come and go
-        const auto& items = form.File1.items;
-        const auto it = std::find(items.begin(), items.end(), name);
-        ASSERT_NE(it, items.end()) << name << " is not listed in " << directory;
-        form.File1.listIndex = static_cast<int>(it - items.begin());
-        form.File1.click();
-    }
-    void importFile(const std::string& directory, const std::string& name) {
-        chooseFile(directory, name);
-        form.okexternok.click();
-    }
 
     testing::FakePlatform fake;
     RecordingFiles files;
@@ -191,7 +198,7 @@ TEST_F(ImportTest, NavigationStepsThroughTheLists) {
 
 TEST_F(ImportTest, AfterRestartThePanelOpensAtTheLastDirectoryAndImportsAnew) {
     temp.write("perm.txt", permanenceFile({"1,2,3,4,5,6,7,8,9,10"}));
-    importFile(temp.path(), "perm.txt");
+    importFile(form, temp.path(), "perm.txt");
     form.okextern.click();
     EXPECT_FALSE(form.Frame1.visible) << "Import is disabled after an accepted file";
     fake.messageBox.answers.push_back(Answer::Ja);
@@ -199,7 +206,7 @@ TEST_F(ImportTest, AfterRestartThePanelOpensAtTheLastDirectoryAndImportsAnew) {
     form.okextern.click();
     EXPECT_EQ(panelView(form, temp.path()), ". () perm.txt [perm.txt] OK");
     temp.write("short.txt", permanenceFile({"30,31,32"}));
-    importFile(temp.path(), "short.txt");
+    importFile(form, temp.path(), "short.txt");
     EXPECT_EQ(s.permanenz, permanenzOf({30, 31, 32})) << "the longer one replaced";
     EXPECT_EQ(form.textanzahl.text(), "3");
 }
@@ -235,7 +242,7 @@ TEST_P(ImportedFile, GivesItsSpinsOrChangesNothing) {
     if (c.memory) {
         fake.memory.available = kMemoryReserve + *c.memory;
     }
-    chooseFile(temp.path(), "perm.txt");
+    chooseFile(form, temp.path(), "perm.txt");
     if (!c.bytes) {
         std::filesystem::remove(temp.file("perm.txt"));  // gone before OK
     }
@@ -328,7 +335,7 @@ TEST_F(ImportTest, EachRealFileGivesEverySpinInOrder) {
                                       {"wiesbaden-tisch7.txt", 1242616},
                                       {"wiesbaden-tisch1-auszug-cp1252.txt", 844}}) {
         SCOPED_TRACE(file);
-        importFile(kData, file);
+        importFile(form, kData, file);
         const std::vector<double> plain = plainSpins(kData + "/" + file);
         ASSERT_EQ(plain.size(), static_cast<std::size_t>(count));
         EXPECT_EQ(s.sollwuerfe, count);
@@ -337,6 +344,89 @@ TEST_F(ImportTest, EachRealFileGivesEverySpinInOrder) {
         fake.messageBox.answers.push_back(Answer::Ja);
         form.okabbrechen.click();  // a restart, for the next import
     }
+}
+
+// A file far larger than a real memory limit is refused, not killed: a child
+// process under the limit imports it. A memory cgroup needs root; the address-space
+// limit needs a build that does not map terabytes for a sanitizer.
+constexpr std::uint64_t kLimit = 250u << 20;
+constexpr int kMillionsOfSpins = 30;  // 240 MB of entries
+constexpr unsigned kDeadlineSeconds = 120;
+
+bool writeText(const std::string& path, std::uint64_t number) {
+    return static_cast<bool>(std::ofstream(path) << number << std::flush);
+}
+
+class MemoryLimit : public ImportTest {
+  protected:
+    void SetUp() override {
+        std::string spins(kMillionsOfSpins * 2'000'000, ',');  // "7,7,..."
+        for (std::size_t i = 0; i < spins.size(); i += 2) {
+            spins[i] = '7';
+        }
+        temp.write("huge.txt", "Spielbank Hamburg\r\nTisch 1\r\nJanuar\r\nPermanenz\r\n" + spins);
+    }
+
+    // The child's work, under the limit: 0 when the system's probe sees the limit
+    // and an import through the panel, asking `probe`, refuses the file.
+    int importRefused(MemoryProbe& probe) {
+        if (systemMemoryProbe().availableBytes().value_or(kLimit + 1) > kLimit) {
+            return 2;
+        }
+        Platform platform{fake.messageBox, fake.clock,   fake.locale, fake.files,
+                          fake.printer,    fake.session, probe};
+        Program child(platform);
+        child.startUp();
+        importFile(child.form, temp.path(), "huge.txt");
+        return child.form.state.importmodus == 0 && child.form.Frame1.visible ? 0 : 1;
+    }
+
+    // Runs `enterLimit` and the import in a child, which must end cleanly with the
+    // file refused; its alarm ("Alarm clock") ends it at the deadline.
+    void expectRefusedUnder(const std::function<bool()>& enterLimit, MemoryProbe& probe) {
+        const pid_t child = fork();
+        if (child == 0) {
+            alarm(kDeadlineSeconds);
+            _exit(enterLimit() ? importRefused(probe) : 3);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_FALSE(WIFSIGNALED(status)) << "ended by " << strsignal(WTERMSIG(status));
+        ASSERT_NE(WEXITSTATUS(status), 3) << "the child could not enter the limit";
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "2: the probe missed the limit; 1: not refused";
+    }
+};
+
+TEST_F(MemoryLimit, HugeFileInAMemoryCgroupIsRefusedNotKilled) {
+    const std::vector<MemoryCgroup> own = memoryCgroups();
+    if (geteuid() != 0 || own.empty()) {
+        GTEST_SKIP() << "no memory cgroup can be made here (needs root and a mounted memory "
+                        "controller)";
+    }
+    const std::string group = own.front().directory + "/lurnatik-test-" + std::to_string(getpid());
+    const char* limit = own.front().version == 2 ? "/memory.max" : "/memory.limit_in_bytes";
+    std::error_code error;
+    if (!std::filesystem::create_directory(group, error) || !writeText(group + limit, kLimit)) {
+        std::filesystem::remove(group, error);
+        GTEST_SKIP() << "cannot make a memory cgroup under " << own.front().directory;
+    }
+    expectRefusedUnder([&] { return writeText(group + "/cgroup.procs", getpid()); },
+                       systemMemoryProbe());
+    std::filesystem::remove(group, error);
+}
+
+TEST_F(MemoryLimit, HugeFileUnderAnAddressSpaceLimitIsRefused) {
+    std::uint64_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const std::uint64_t mapped = pages * static_cast<std::uint64_t>(sysconf(_SC_PAGESIZE));
+    if (mapped > (std::uint64_t{1} << 40)) {
+        GTEST_SKIP() << "the process maps " << (mapped >> 40)
+                     << " TiB (a sanitizer build): no address-space limit can be set";
+    }
+    // The import asks a probe that tells nothing: the allocation itself fails.
+    testing::FakeMemoryProbe blind;
+    const rlimit limit{mapped + kLimit, mapped + kLimit};
+    expectRefusedUnder([&] { return setrlimit(RLIMIT_AS, &limit) == 0; }, blind);
 }
 
 }  // namespace
