@@ -36,8 +36,6 @@ DefaultPolicy test
 <Policy test>
   JobPrivateAccess all
   JobPrivateValues none
-  SubscriptionPrivateAccess all
-  SubscriptionPrivateValues none
   <Limit All>
     Order allow,deny
     Allow all

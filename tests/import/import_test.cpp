@@ -195,8 +195,7 @@ TEST_F(ImportTest, NavigationStepsThroughTheLists) {
     EXPECT_TRUE(fake.messageBox.asked.empty());
     EXPECT_TRUE(files.pathsRead.empty());
     form.Dir1.onOpen(0);
-    EXPECT_EQ(form.File1.path, "/");
-    EXPECT_EQ(form.Dir1.pathEntries, 1);
+    EXPECT_TRUE(panelView(form, temp.path()).starts_with("/ (")) << "the root";
 }
 
 TEST_F(ImportTest, AfterRestartThePanelOpensAtTheLastDirectoryAndImportsAnew) {

@@ -8,8 +8,7 @@
 . "$(dirname "$0")/../e2e/checks.sh"
 build=$1 version=$2 app_id=org.example.lurnatik1
 need_tools desktop-file-validate appstreamcli rsvg-convert identify man
-prefix=$work
-cmake --install "$build" --prefix "$prefix" >/dev/null
+cmake --install "$build" --prefix "$work" >/dev/null
 
 sizes="16 22 32 48 64 128 256"
 desktop=share/applications/lurnatik1.desktop
@@ -19,10 +18,10 @@ pages="share/man/man1/lurnatik1.1.gz share/man/de/man1/lurnatik1.1.gz"
 wanted=$(printf '%s\n' bin/lurnatik1 lib/lurnatik1/{lurnatik1,info_lurnatik1.txt} $desktop $svg $metainfo \
     $pages share/doc/lurnatik1/{copyright,changelog.gz} share/lintian/overrides/lurnatik1 \
     $(for size in $sizes; do echo "share/icons/hicolor/${size}x$size/apps/lurnatik1.png"; done) | sort)
-actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
+actual=$(cd "$work" && find . -type f -o -type l | sed 's|^\./||' | sort)
 [ "$actual" = "$wanted" ] || fail "installed files differ (left: missing, right: unexpected):"$'\n'"$(comm -3 <(echo "$wanted") <(echo "$actual"))"
 
-cd "$prefix"
+cd "$work"
 [ "$(readlink bin/lurnatik1)" = ../lib/lurnatik1/lurnatik1 ] && [ -x bin/lurnatik1 ] \
     || fail "bin/lurnatik1 is not the relative link ../lib/lurnatik1/lurnatik1 to an executable"
 [ -s lib/lurnatik1/info_lurnatik1.txt ] || fail "the info text is missing or empty"
