@@ -77,10 +77,9 @@ printed() { [ "$(pdfs | wc -l)" -ge "$1" ] && [ -z "$(lpstat -o 2>/dev/null)" ];
 # waits for the queue's PDF number $3.
 # shellcheck disable=SC2086 # the click points are "X Y" pairs
 print_with() {
-    local box
     x_click_twips $1 $2
     wait_for 10 "$X_APP_PID" x_find_window "$3"
-    box=$X_WINDOW && x_find_window
+    local box=$X_WINDOW && x_find_window
     xdotool windowfocus --sync "$box" key Tab space
     wait_for 60 "$CUPSD_PID" printed "$4" || { echo "FAIL: nothing printed for $3 within 60 s" >&2 && exit 1; }
 }
