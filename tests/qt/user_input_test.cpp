@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMetaEnum>
 #include <QPushButton>
 
 #include "support/temp_dir.h"
@@ -11,35 +12,31 @@
 namespace lurnatik::qt_test {
 namespace {
 
-using UserInputTest = WindowTest;
-
 // A user path: its steps, split by blanks, click a control ("okstart") or type
 // into one ("textanzahl<250"); then each check, split by '|', reads a widget's
-// property ("okstart.enabled=false") or the background of a box ("haltbei.base").
+// property ("okstart.enabled=false") or a colour of its palette ("haltbei.Base").
 struct UserPath {
     const char* name;
     const char* steps;
     const char* shown;
 };
 
-void PrintTo(const UserPath& path, std::ostream* out) {
-    *out << path.name;
-}
-
 class UserPathTest : public WindowTest, public ::testing::WithParamInterface<UserPath> {};
 
 TEST_P(UserPathTest, WidgetsShowWhatTheHandlersLeft) {
     fake.session.directory = "/nonexistent";  // no info file
-    for (const QString& step : QString(GetParam().steps).split(' ')) {
+    for (const QString& step : QString(GetParam().steps).split(' ', Qt::SkipEmptyParts)) {
         const QStringList part = step.split('<');
         QWidget* w = widget(part[0].toStdString());
         part.size() > 1 ? QTest::keyClicks(w, part[1]) : QTest::mouseClick(w, Qt::LeftButton);
     }
     for (const QString& check : QString(GetParam().shown).split('|')) {
         const QStringList part = check.section('=', 0, 0).split('.');
+        const QByteArray property = part[1].toLatin1();
+        const int role = QMetaEnum::fromType<QPalette::ColorRole>().keyToValue(property);
         QWidget* w = widget(part[0].toStdString());
-        const QString read = part[1] == "base" ? w->palette().color(QPalette::Base).name()
-                                               : w->property(part[1].toLatin1()).toString();
+        const QString read = role >= 0 ? w->palette().color(QPalette::ColorRole(role)).name()
+                                       : w->property(property).toString();
         EXPECT_EQ(read, check.section('=', 1)) << check.toStdString();
     }
 }
@@ -47,11 +44,21 @@ TEST_P(UserPathTest, WidgetsShowWhatTheHandlersLeft) {
 INSTANTIATE_TEST_SUITE_P(
     Paths, UserPathTest,
     ::testing::Values(
+        UserPath{"AtStartUp", "",
+                 "okstart.enabled=false|okabbrechen.enabled=false|okdruck.enabled=false|"
+                 "haltbei.enabled=false|okexternok.enabled=false|okcopy.enabled=true|"
+                 "okinfo.enabled=true|okende.enabled=true|okextern.enabled=true|"
+                 "textanzahl.enabled=true|Frame1.visible=false|infotext.visible=false|"
+                 "File1.visible=false|Option1(0).checked=true|Option1(1).checked=false|"
+                 "Option1(2).checked=false|Option1(3).checked=false|textanzahl.text=|"
+                 "haltbei.text=|textanzahl.accessibleName=Anzahl Würfe|"
+                 "okstart.accessibleName=Start|lakut.Window=#c0ffc0|textanzahl.Base=#c0ffc0|"
+                 "lrot.Window=#ffe0c0|Label6.WindowText=#0000c0|Option1(1).Window=#e0e0e0"},
         UserPath{"ACountEnablesStart", "textanzahl<250",
                  "textanzahl.text=250|okstart.enabled=true"},
         UserPath{"ATextThatCannotStartARunDisappears", "textanzahl<250 textanzahl<\b\b\b0",
                  "textanzahl.text=|okstart.enabled=false"},
-        UserPath{"HaltBeiOpensInWhite", "Option1(2)", "haltbei.enabled=true|haltbei.base=#ffffff"},
+        UserPath{"HaltBeiOpensInWhite", "Option1(2)", "haltbei.enabled=true|haltbei.Base=#ffffff"},
         // Rotation/37 with fewer than 37 throws left falls back to Einzelschritt
         // at once; the buttons show what the handler chose.
         UserPath{"Rotation37FallsBack", "Option1(3)",
@@ -64,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         UserPath{"EndeInfoHidesIt", "okinfo okinfo", "infotext.visible=false"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(UserInputTest, CursorStaysWhereTheUserTypedWhenAHandlerRewrites) {
+TEST_F(WindowTest, CursorStaysWhereTheUserTypedWhenAHandlerRewrites) {
     // A handler that drops every letter x.
     form.textanzahl.onChange = [&] {
         std::string t = form.textanzahl.text();
@@ -83,7 +90,7 @@ TEST_F(UserInputTest, CursorStaysWhereTheUserTypedWhenAHandlerRewrites) {
 
 // A click that arrives while a handler lets the window's events through (the
 // keep-alive of a long run) is handled only after that handler has ended.
-TEST_F(UserInputTest, AnEventDuringAHandlerWaitsForItsEnd) {
+TEST_F(WindowTest, AnEventDuringAHandlerWaitsForItsEnd) {
     bool running = false;
     std::vector<std::string> log;
     const auto note = [&](const char* what) {
@@ -114,7 +121,7 @@ TEST_F(UserInputTest, AnEventDuringAHandlerWaitsForItsEnd) {
 
 // The import lists show the model's entries without running a handler, and pass
 // on a click on a file, a double-click on a directory and a drive chosen.
-TEST_F(UserInputTest, ImportListsShowTheirEntriesAndPassOnClicksDoubleClicksAndDrives) {
+TEST_F(WindowTest, ImportListsShowTheirEntriesAndPassOnClicksDoubleClicksAndDrives) {
     std::vector<std::string> calls;
     form.Frame1.visible = true;
     form.Drive1.items = {"/", "/mnt/a"};
@@ -154,7 +161,7 @@ TEST_F(UserInputTest, ImportListsShowTheirEntriesAndPassOnClicksDoubleClicksAndD
 
 // OK reads the file the list highlights, whatever moved the highlight there; a
 // click anywhere in the list, on a file or not, is a click on File1.
-TEST_F(UserInputTest, OkReadsTheHighlightedFileWhateverMovedTheHighlight) {
+TEST_F(WindowTest, OkReadsTheHighlightedFileWhateverMovedTheHighlight) {
     QTest::mouseClick(widget("okextern"), Qt::LeftButton);
     auto* files = widget<QListWidget>("File1");
     auto* view = files->viewport();
@@ -194,7 +201,7 @@ TEST_F(UserInputTest, OkReadsTheHighlightedFileWhateverMovedTheHighlight) {
 // After a mouse click on Import, the keys that would start a run behind the panel
 // (Tab to textanzahl, 10, Tab to Start, Space) start none; the file imported then
 // replays from its first spin.
-TEST_F(UserInputTest, KeysDoNotReachTheControlsUnderTheOpenPanel) {
+TEST_F(WindowTest, KeysDoNotReachTheControlsUnderTheOpenPanel) {
     testing::TempDir dir;
     dir.write("p.txt", "Spielbank Hamburg\r\nTisch 1\r\nJan\r\nx\r\n7\r\n8\r\n");
     form.Dir1.setPath(dir.path());
