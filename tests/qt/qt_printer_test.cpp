@@ -21,7 +21,6 @@
 #include <QTimer>
 #include <algorithm>
 #include <map>
-#include <optional>
 
 #include <sys/stat.h>
 
@@ -202,22 +201,18 @@ TEST_F(QtPrinterTest, TheCopyIsTheWholeWindowWithTheInfoBoxWhenShown) {
     printer.setWindow(&window);
     window.bind(form);
     window.show();
-    const struct {
-        const char* name;
-        bool infoShown;
-        double zoom;
-        int width;  // of the image in pixels
-    } copies[] = {{"hidden", false, 1.0, 638}, {"shown", true, 2.0, 1276}};
-    for (const auto& copy : copies) {
-        SCOPED_TRACE(copy.name);
-        if (copy.infoShown) {
+    // Info shown, zoom, width of the image in pixels.
+    const std::tuple<bool, double, int> copies[] = {{false, 1.0, 638}, {true, 2.0, 1276}};
+    for (const auto& [infoShown, zoom, width] : copies) {
+        SCOPED_TRACE(zoom);
+        if (infoShown) {
             form.okinfo.click();
             window.syncFromModel();
             ASSERT_TRUE(form.infotext.visible);
         }
         // Zoomed, the copy is the window as shown, at its zoom.
-        window.zoomTo(copy.zoom);
-        const QString pdf = printToFile(QString(copy.name) + ".pdf");
+        window.zoomTo(zoom);
+        const QString pdf = printToFile(QString::number(zoom) + ".pdf");
         form.okcopy.click();
         // The colour of the copy rendered at 30 dpi, in the middle of the info
         // box; twips over 15 are pixels of the window at 100 %.
@@ -228,13 +223,13 @@ TEST_F(QtPrinterTest, TheCopyIsTheWholeWindowWithTheInfoBoxWhenShown) {
         const QColor c = QImage(pdf + "-page.png").pixelColor(int(x * 30 / 72), int(y * 30 / 72));
         const int fromPeach =
             std::abs(c.red() - 255) + std::abs(c.green() - 224) + std::abs(c.blue() - 192);
-        EXPECT_TRUE(copy.infoShown ? fromPeach <= 6 : fromPeach > 30) << fromPeach;
+        EXPECT_TRUE(infoShown ? fromPeach <= 6 : fromPeach > 30) << fromPeach;
         const QStringList lines = run("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts);
         ASSERT_EQ(lines.size(), 3) << "a heading of two lines and one image";
         // page num type width height color comp bpc enc ...
         const QStringList fields = lines[2].simplified().split(' ');
         EXPECT_NEAR(fields[3].toDouble() / fields[4].toDouble(), 9570.0 / 7155.0, 0.01);
-        EXPECT_EQ(fields[3].toInt(), copy.width);
+        EXPECT_EQ(fields[3].toInt(), width);
         EXPECT_NE(fields[8], "jpeg") << "stored lossless";
     }
 }
@@ -296,23 +291,22 @@ TEST(QtPrinterFileTest, TheOfferedFileLiesInADirectoryThatExists) {
         {"HOME", home},
         {"XDG_CONFIG_HOME", home},
         {"TMPDIR", QFile::encodeName(dir.filePath("tmp"))}};
-    std::map<const char*, std::optional<QByteArray>> saved;
+    std::map<const char*, QByteArray> saved;
     for (const auto& [name, value] : surroundings) {
-        saved[name] = qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+        saved[name] = qgetenv(name);  // unset comes back empty, which Qt reads alike
         qputenv(name, value);
     }
     const QString offered = QtPrinter(nullptr).defaultOutputFile;
     for (const auto& [name, value] : saved) {
-        value ? qputenv(name, *value) : qunsetenv(name);
+        qputenv(name, value);
     }
     ::rmdir(home.constData());  // a name QTemporaryDir cannot decode, nor remove
     EXPECT_EQ(offered, dir.filePath("tmp/lurnatik1.pdf")) << "home is not UTF-8";
 }
 
-// Runs `act` once a modal dialog of type T is open, through a queued call, as a
-// direct call from the timer could hang in a further modal loop. Past the
-// deadline the test fails and rejects whatever dialog is open, so that no modal
-// loop waits for ever; the polls end with `owner`.
+// Runs `act` once a modal dialog of type T is open, queued (from the timer it could
+// hang in a further modal loop). Past the deadline the test fails and rejects any
+// dialog open, so that no modal loop waits for ever; the polls end with `owner`.
 template <typename T>
 void whenOpen(QObject& owner, std::function<void(T*)> act) {
     auto* timer = new QTimer(&owner);
@@ -375,12 +369,7 @@ TEST_F(QtPrinterTest, TheRealDialogsWithoutAPrinterPrintToTheOfferedFile) {
 // The program's questions in a real message box: title, text, icon, buttons and
 // the default one as asked; each button clicked gives its answer.
 TEST(QtMessageBoxTest, RealDialogsAnswerAsClicked) {
-    const struct {
-        int style;
-        const char* click;
-        Answer answer;
-        QString buttons;
-    } cases[] = {
+    const std::tuple<int, const char*, Answer, QString> cases[] = {
         {36, "Ja", Answer::Ja, "Ja,Nein"},
         {36, "Nein", Answer::Nein, "Ja,Nein"},
         {35, "Ja", Answer::Ja, "Abbrechen,Ja,Nein"},
@@ -389,14 +378,14 @@ TEST(QtMessageBoxTest, RealDialogsAnswerAsClicked) {
     QWidget window;
     window.show();
     QtMessageBox messageBox(&window);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.click) + " in style " + std::to_string(c.style));
+    for (const auto& [style, click, answered, buttons] : cases) {
+        SCOPED_TRACE(std::string(click) + " in style " + std::to_string(style));
         QObject polls;
         QString seen;
-        whenOpen<QMessageBox>(polls, [&](QMessageBox* box) { seen = answer(box, c.click); });
-        EXPECT_EQ(messageBox.ask("Abbruch bitte bestätigen !     ", " Abbruch", c.style), c.answer);
+        whenOpen<QMessageBox>(polls, [&](QMessageBox* box) { seen = answer(box, click); });
+        EXPECT_EQ(messageBox.ask("Abbruch bitte bestätigen !     ", " Abbruch", style), answered);
         EXPECT_EQ(seen, QString::fromUtf8(" Abbruch|Abbruch bitte bestätigen !     |") +
-                            QString::number(QMessageBox::Question) + "|" + c.buttons + "|Ja");
+                            QString::number(QMessageBox::Question) + "|" + buttons + "|Ja");
     }
 }
 

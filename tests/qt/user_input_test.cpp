@@ -12,16 +12,32 @@
 namespace lurnatik::qt_test {
 namespace {
 
+class UserInputTest : public WindowTest {
+  protected:
+    // Each check, split by '|', reads a widget's property ("okstart.enabled=false")
+    // or a colour of its palette ("haltbei.Base=#ffffff").
+    void expectShown(const QString& checks) {
+        for (const QString& check : checks.split('|')) {
+            const QStringList part = check.section('=', 0, 0).split('.');
+            const QByteArray property = part[1].toLatin1();
+            const int role = QMetaEnum::fromType<QPalette::ColorRole>().keyToValue(property);
+            QWidget* w = widget(part[0].toStdString());
+            const QString read = role >= 0 ? w->palette().color(QPalette::ColorRole(role)).name()
+                                           : w->property(property).toString();
+            EXPECT_EQ(read, check.section('=', 1)) << check.toStdString();
+        }
+    }
+};
+
 // A user path: its steps, split by blanks, click a control ("okstart") or type
-// into one ("textanzahl<250"); then each check, split by '|', reads a widget's
-// property ("okstart.enabled=false") or a colour of its palette ("haltbei.Base").
+// into one ("textanzahl<250"); then the widgets show what the handlers left.
 struct UserPath {
     const char* name;
     const char* steps;
     const char* shown;
 };
 
-class UserPathTest : public WindowTest, public ::testing::WithParamInterface<UserPath> {};
+class UserPathTest : public UserInputTest, public ::testing::WithParamInterface<UserPath> {};
 
 TEST_P(UserPathTest, WidgetsShowWhatTheHandlersLeft) {
     fake.session.directory = "/nonexistent";  // no info file
@@ -30,15 +46,7 @@ TEST_P(UserPathTest, WidgetsShowWhatTheHandlersLeft) {
         QWidget* w = widget(part[0].toStdString());
         part.size() > 1 ? QTest::keyClicks(w, part[1]) : QTest::mouseClick(w, Qt::LeftButton);
     }
-    for (const QString& check : QString(GetParam().shown).split('|')) {
-        const QStringList part = check.section('=', 0, 0).split('.');
-        const QByteArray property = part[1].toLatin1();
-        const int role = QMetaEnum::fromType<QPalette::ColorRole>().keyToValue(property);
-        QWidget* w = widget(part[0].toStdString());
-        const QString read = role >= 0 ? w->palette().color(QPalette::ColorRole(role)).name()
-                                       : w->property(property).toString();
-        EXPECT_EQ(read, check.section('=', 1)) << check.toStdString();
-    }
+    expectShown(GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         UserPath{"EndeInfoHidesIt", "okinfo okinfo", "infotext.visible=false"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(WindowTest, CursorStaysWhereTheUserTypedWhenAHandlerRewrites) {
+TEST_F(UserInputTest, CursorStaysWhereTheUserTypedWhenAHandlerRewrites) {
     // A handler that drops every letter x.
     form.textanzahl.onChange = [&] {
         std::string t = form.textanzahl.text();
@@ -90,7 +98,7 @@ TEST_F(WindowTest, CursorStaysWhereTheUserTypedWhenAHandlerRewrites) {
 
 // A click that arrives while a handler lets the window's events through (the
 // keep-alive of a long run) is handled only after that handler has ended.
-TEST_F(WindowTest, AnEventDuringAHandlerWaitsForItsEnd) {
+TEST_F(UserInputTest, AnEventDuringAHandlerWaitsForItsEnd) {
     bool running = false;
     std::vector<std::string> log;
     const auto note = [&](const char* what) {
@@ -121,7 +129,7 @@ TEST_F(WindowTest, AnEventDuringAHandlerWaitsForItsEnd) {
 
 // The import lists show the model's entries without running a handler, and pass
 // on a click on a file, a double-click on a directory and a drive chosen.
-TEST_F(WindowTest, ImportListsShowTheirEntriesAndPassOnClicksDoubleClicksAndDrives) {
+TEST_F(UserInputTest, ImportListsShowTheirEntriesAndPassOnClicksDoubleClicksAndDrives) {
     std::vector<std::string> calls;
     form.Frame1.visible = true;
     form.Drive1.items = {"/", "/mnt/a"};
@@ -140,14 +148,12 @@ TEST_F(WindowTest, ImportListsShowTheirEntriesAndPassOnClicksDoubleClicksAndDriv
     auto* combo = widget<QComboBox>("Drive1");
     auto* dirs = widget<QListWidget>("Dir1");
     auto* files = widget<QListWidget>("File1");
-    EXPECT_EQ(combo->count(), 2);
-    EXPECT_EQ(combo->currentText(), "/");
-    ASSERT_EQ(dirs->count(), 4);
+    expectShown(
+        "Drive1.count=2|Drive1.currentText=/|Dir1.count=4|Dir1.currentRow=1|File1.count=3|"
+        "File1.currentRow=-1");
+    ASSERT_TRUE(dirs->item(3) && files->item(2));
     EXPECT_EQ(dirs->item(3)->text(), "neu");
-    EXPECT_EQ(dirs->currentRow(), 1);
-    ASSERT_EQ(files->count(), 3);
     EXPECT_EQ(files->item(2)->text(), "c.TXT");
-    EXPECT_EQ(files->currentRow(), -1);
     EXPECT_TRUE(calls.empty() && clicked.empty()) << "no handler runs on a sync";
 
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
@@ -161,7 +167,7 @@ TEST_F(WindowTest, ImportListsShowTheirEntriesAndPassOnClicksDoubleClicksAndDriv
 
 // OK reads the file the list highlights, whatever moved the highlight there; a
 // click anywhere in the list, on a file or not, is a click on File1.
-TEST_F(WindowTest, OkReadsTheHighlightedFileWhateverMovedTheHighlight) {
+TEST_F(UserInputTest, OkReadsTheHighlightedFileWhateverMovedTheHighlight) {
     QTest::mouseClick(widget("okextern"), Qt::LeftButton);
     auto* files = widget<QListWidget>("File1");
     auto* view = files->viewport();
@@ -201,7 +207,7 @@ TEST_F(WindowTest, OkReadsTheHighlightedFileWhateverMovedTheHighlight) {
 // After a mouse click on Import, the keys that would start a run behind the panel
 // (Tab to textanzahl, 10, Tab to Start, Space) start none; the file imported then
 // replays from its first spin.
-TEST_F(WindowTest, KeysDoNotReachTheControlsUnderTheOpenPanel) {
+TEST_F(UserInputTest, KeysDoNotReachTheControlsUnderTheOpenPanel) {
     testing::TempDir dir;
     dir.write("p.txt", "Spielbank Hamburg\r\nTisch 1\r\nJan\r\nx\r\n7\r\n8\r\n");
     form.Dir1.setPath(dir.path());
