@@ -1,6 +1,4 @@
-// The program's info text as the real window's surroundings find it: the
-// program file moved to a directory of the test's choosing, started from
-// elsewhere, clicks "Info" and prints what the box shows.
+// Clicks "Info" in the real window's surroundings and prints what the box shows.
 #include <QApplication>
 #include <iostream>
 

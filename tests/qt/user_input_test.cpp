@@ -216,14 +216,12 @@ TEST_F(UserInputTest, KeysDoNotReachTheControlsUnderTheOpenPanel) {
     QTest::mouseClick(widget("okextern"), Qt::LeftButton);
     EXPECT_TRUE(widget("Frame1")->isAncestorOf(QApplication::focusWidget()));
     EXPECT_FALSE(widget("okcopy")->isEnabled()) << "no mouse or keys under the panel";
-    auto keys = [](int tabs, const char* text) {
+    for (const auto& [tabs, text] : {std::pair(11, "10"), std::pair(2, " ")}) {
         for (int i = 0; i < tabs; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QTest::keyClicks(QApplication::focusWidget(), text);
-    };
-    keys(11, "10");
-    keys(2, " ");
+    }
     EXPECT_EQ(s.wurfnr, 0) << "no run started";
     ASSERT_FALSE(form.Frame1.visible) << "Space was on Abbr.";
     QWidget* back = QApplication::focusWidget();
