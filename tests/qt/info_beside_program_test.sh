@@ -22,4 +22,3 @@ expect_info() {
 expect_info "Info über"
 rm "$home/info_lurnatik1.txt"
 expect_info $'Problem:\nKann die Datei Info_Lurnatik1.txt nicht finden.'
-echo "info text found beside the program only"

@@ -142,7 +142,6 @@ TEST_F(QtPrinterTest, TheTableStandsInItsColumnsAndNumbersUseTheUsersSeparator) 
 // than a page goes on on fresh pages.
 TEST_F(QtPrinterTest, LinesMoveOnAtAColumnPassedAndPagesAtTheBottom) {
     const QString pdf = printToFile("long.pdf");
-    printer.setFontSize(12);
     printer.moveToColumn(5);
     printer.writeText("WWWWWWWWWW");
     printer.moveToColumn(8);
