@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -205,7 +206,6 @@ TEST_F(QtPrinterTest, TheCopyIsTheWholeWindowWithTheInfoBoxWhenShown) {
         if (infoShown) {
             form.okinfo.click();
             window.syncFromModel();
-            ASSERT_TRUE(form.infotext.visible);
         }
         // Zoomed, the copy is the window as shown, at its zoom.
         window.zoomTo(zoom);
@@ -215,9 +215,9 @@ TEST_F(QtPrinterTest, TheCopyIsTheWholeWindowWithTheInfoBoxWhenShown) {
         // box; twips over 15 are pixels of the window at 100 %.
         run("pdftoppm", {"-png", "-r", "30", "-singlefile", pdf, pdf + "-page"});
         const double pointsPerTwip = paintRect().width() / window.width() * window.zoom() / 15.0;
-        const double x = paintRect().left() + (3285 + 3525 / 2) * pointsPerTwip;
-        const double y = paintRect().top() + (225 + 5910 / 2) * pointsPerTwip;
-        const QColor c = QImage(pdf + "-page.png").pixelColor(int(x * 30 / 72), int(y * 30 / 72));
+        const QPointF middle =
+            paintRect().topLeft() + QPointF(3285 + 3525 / 2, 225 + 5910 / 2) * pointsPerTwip;
+        const QColor c = QImage(pdf + "-page.png").pixelColor((middle * 30 / 72).toPoint());
         const int fromPeach =
             std::abs(c.red() - 255) + std::abs(c.green() - 224) + std::abs(c.blue() - 192);
         EXPECT_TRUE(infoShown ? fromPeach <= 6 : fromPeach > 30) << fromPeach;
@@ -284,17 +284,15 @@ TEST(QtPrinterFileTest, TheOfferedFileLiesInADirectoryThatExists) {
     const QByteArray home = QFile::encodeName(dir.path()) + "/Gr\xF6\xDF" + "e";  // Windows-1252
     ASSERT_TRUE(QDir().mkdir(dir.filePath("tmp")));
     ASSERT_EQ(::mkdir(home.constData(), 0700), 0);
-    const std::map<const char*, QByteArray> surroundings = {
+    std::map<const char*, QByteArray> surroundings = {
         {"HOME", home},
         {"XDG_CONFIG_HOME", home},
         {"TMPDIR", QFile::encodeName(dir.filePath("tmp"))}};
-    std::map<const char*, QByteArray> saved;
-    for (const auto& [name, value] : surroundings) {
-        saved[name] = qgetenv(name);  // unset comes back empty, which Qt reads alike
-        qputenv(name, value);
+    for (auto& [name, value] : surroundings) {  // then what was set (unset as empty)
+        qputenv(name, std::exchange(value, qgetenv(name)));
     }
     const QString offered = QtPrinter(nullptr).defaultOutputFile;
-    for (const auto& [name, value] : saved) {
+    for (const auto& [name, value] : surroundings) {
         qputenv(name, value);
     }
     ::rmdir(home.constData());  // a name QTemporaryDir cannot decode, nor remove
@@ -309,20 +307,17 @@ void whenOpen(QObject& owner, std::function<void(T*)> act) {
     auto* timer = new QTimer(&owner);
     QObject::connect(timer, &QTimer::timeout, [timer, act, deadline = QDeadlineTimer(10000)] {
         QWidget* open = QApplication::activeModalWidget();
-        auto* dialog = qobject_cast<T*>(open);
-        if (dialog == nullptr && !deadline.hasExpired()) {
-            return;
-        }
-        timer->stop();
-        if (dialog == nullptr) {
+        if (auto* dialog = qobject_cast<T*>(open)) {
+            timer->stop();
+            QMetaObject::invokeMethod(
+                dialog, [dialog, act] { act(dialog); }, Qt::QueuedConnection);
+        } else if (deadline.hasExpired()) {
+            timer->stop();
             ADD_FAILURE() << "no " << T::staticMetaObject.className() << " within 10 s";
             if (auto* other = qobject_cast<QDialog*>(open)) {
                 other->reject();
             }
-            return;
         }
-        QMetaObject::invokeMethod(
-            dialog, [dialog, act] { act(dialog); }, Qt::QueuedConnection);
     });
     timer->start(20);
 }

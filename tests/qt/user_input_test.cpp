@@ -89,11 +89,8 @@ TEST_F(UserInputTest, CursorStaysWhereTheUserTypedWhenAHandlerRewrites) {
     auto* edit = widget<QLineEdit>("textanzahl");
     QTest::keyClicks(edit, "1234");
     edit->setCursorPosition(2);
-    QTest::keyClicks(edit, "x");
-    EXPECT_EQ(edit->text(), "1234");
-    EXPECT_EQ(edit->cursorPosition(), 3);
-    QTest::keyClicks(edit, "5");
-    EXPECT_EQ(form.textanzahl.text(), "12354");
+    QTest::keyClicks(edit, "x5");
+    EXPECT_EQ(form.textanzahl.text(), "12354") << "the 5 where the x was";
 }
 
 // A click that arrives while a handler lets the window's events through (the
@@ -141,7 +138,6 @@ TEST_F(UserInputTest, ImportListsShowTheirEntriesAndPassOnClicksDoubleClicksAndD
     form.File1.onClick = [&] { clicked = form.File1.fileName(); };
     window->syncFromModel();
 
-    auto* combo = widget<QComboBox>("Drive1");
     auto* dirs = widget<QListWidget>("Dir1");
     auto* files = widget<QListWidget>("File1");
     expectShown(
@@ -155,7 +151,7 @@ TEST_F(UserInputTest, ImportListsShowTheirEntriesAndPassOnClicksDoubleClicksAndD
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
                       files->visualItemRect(files->item(1)).center());
     doubleClick(dirs->viewport(), dirs->visualItemRect(dirs->item(2)).center());
-    emit combo->activated(1);
+    emit widget<QComboBox>("Drive1")->activated(1);
     EXPECT_EQ(clicked, "b.txt");
     EXPECT_EQ(calls, (std::vector<std::string>{"open 2", "drive /mnt/a"}));
     EXPECT_EQ(form.Drive1.drive(), "/mnt/a");
