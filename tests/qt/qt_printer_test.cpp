@@ -259,9 +259,8 @@ TEST_F(QtPrinterTest, AFileServesOneJobAndWithoutAPrinterEachJobAsks) {
         }
         return ++dialogs, job->accept;
     };
-    for (const Job& row : jobs) {
-        job = &row;
-        SCOPED_TRACE(&row - jobs);
+    for (job = jobs; job != std::end(jobs); ++job) {
+        SCOPED_TRACE(job - jobs);
         if (job->setupDialog) {
             printer.showSetupDialog();
         }

@@ -126,7 +126,6 @@ TEST_F(UserInputTest, ImportListsShowTheirEntriesAndPassOnClicksDoubleClicksAndD
     std::vector<std::string> calls;
     form.Frame1.visible = true;
     form.Drive1.items = {"/", "/mnt/a"};
-    form.Drive1.onChange = nullptr;
     form.Drive1.setDrive("/");
     form.Drive1.onChange = [&] { calls.push_back("drive " + form.Drive1.drive()); };
     form.Dir1.items = {"/", "daten", "alt", "neu"};
