@@ -15,7 +15,7 @@ namespace {
 // Every control is a widget named as the control, inside the frame for the
 // controls of the import panel, at the model's twips over 15, with the model's
 // tooltip, states and caption, and an accessible name of its own (the places
-// are checked at every zoom in zoom_test.cpp).
+// are checked at every zoom in look_test.cpp).
 TEST_F(WindowTest, EveryControlIsAWidgetAsTheModelHasIt) {
     auto* frame = widget(form.Frame1.name());
     QSet<QString> names;
