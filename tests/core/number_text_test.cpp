@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "core/count_text.h"
 
 namespace lurnatik {
 namespace {
@@ -75,6 +78,30 @@ TEST(WriteNumber, WritesTheShortestForm) {
     EXPECT_EQ(writeNumber(123456789012345.0), "123456789012345");
     EXPECT_EQ(writeNumber(1e15), "1000000000000000");
     EXPECT_EQ(writeNumber(9007199254740993.0), "9007199254740992");
+}
+
+// Raising a count in place must give exactly what reading, adding one and
+// writing gives: the listed texts, then random ones.
+TEST(RaiseCount, EqualsReadAddOneWrite) {
+    std::vector<std::string> texts = {
+        "",    " ",    "0",     "00",    "007", "1",  "9",     "10",        "19",   "99",  "199",
+        "909", "999",  "12abc", "x",     "-5",  "-1", "+4",    " 12",       "12 ",  "1 2", "3.5",
+        "2e3", "&HFF", "1e+15", "1e999", "1:",  "/9", "7\xB9", "2\xC3\xA4", "\t9\n"};
+    texts.insert(texts.end(), {"99999999999999", "999999999999999", "1000000000000001",
+                               "9007199254740992", std::string("4\0002", 3)});
+    std::mt19937 random(12345);
+    const std::string alphabet = "0123456789999 .-+eE&Hx";
+    while (texts.size() < 20000) {
+        std::string& text = texts.emplace_back();
+        for (auto length = random() % 17; length > 0; --length) {
+            text += alphabet[random() % alphabet.size()];
+        }
+    }
+    for (const std::string& text : texts) {
+        std::string inPlace = text;
+        raiseCount(inPlace);
+        ASSERT_EQ(inPlace, writeNumber(readNumber(text) + 1)) << "text \"" << text << "\"";
+    }
 }
 
 }  // namespace
