@@ -1,7 +1,14 @@
+// The printed report, each confirmation by answer (its question, the setup
+// dialog before printing, the page printed, quitting, and a window left as it
+// was), and the number item both printers write.
+
 #include "output/report.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "platform/number_item.h"
 #include "support/program_test.h"
 
 namespace lurnatik {
@@ -78,20 +85,17 @@ TEST_F(Report, AFractionalWantIsWrittenWithTheDecimalComma) {
 // the title on a line of its own, counting characters, not bytes.
 TEST_F(Report, TheDateLineHoldsTheTitleWhereTheDateLeavesRoom) {
     run("10", 0);
-    const struct {
-        std::string date;
-        bool titleBelow;
-    } cases[] = {{"06.12.2026", false},
-                 {"6.12.26", false},
-                 {"Fr, 6. März 26", false},
-                 {"Sa., 06.12.2026", true},
-                 {"Sonntag, 6. Dezember 2026", true}};
-    for (const auto& c : cases) {
-        fake.printer.date = c.date;
+    const std::pair<std::string, bool> cases[] = {{"06.12.2026", false},
+                                                  {"6.12.26", false},
+                                                  {"Fr, 6. März 26", false},
+                                                  {"Sa., 06.12.2026", true},
+                                                  {"Sonntag, 6. Dezember 2026", true}};
+    for (const auto& [date, titleBelow] : cases) {
+        fake.printer.date = date;
         const auto page = print();
-        const std::string dated = fromColumn15("Datum: " + c.date);
-        ASSERT_EQ(page.size(), c.titleBelow ? 53u : 52u) << c.date;
-        if (c.titleBelow) {
+        const std::string dated = fromColumn15("Datum: " + date);
+        ASSERT_EQ(page.size(), titleBelow ? 53u : 52u) << date;
+        if (titleBelow) {
             EXPECT_EQ(page[2] + "|" + page[3] + "|" + page[4],
                       dated + "|" + std::string(35, ' ') + kTitle + "|");
         } else {
@@ -124,6 +128,81 @@ TEST_F(Report, TheStatusTextIsOneLineAndItsLastCharacterIsKept) {
         EXPECT_EQ(page[5] + "|" + page[6], fromColumn15(c.line) + "|") << c.caption;
         EXPECT_EQ(s.zeichen, c.zeichen) << c.caption;
     }
+}
+
+constexpr const char* kAbort = "Abbruch bitte bestätigen !     ";
+constexpr const char* kPrinting = "Sollen die Druckereinstellungen noch geändert werden ?";
+constexpr const char* kQuitting = "Soll das Programm beendet werden ?     ";
+constexpr const char* kFigures = " Ausdruck Figuren1";
+constexpr const char* kTrend = " Ausdruck Tendenz1";
+
+struct Confirmed {
+    Button Form1::*button;
+    Answer answer;
+    const char* prompt;
+    const char* title;
+    int style;  // Yes/No (36) or Yes/No/Cancel (35)
+    int setupDialogs;
+    std::size_t lines;  // of the job printed; 0: none
+    bool quits;
+    bool unchanged;
+};
+const Confirmed kConfirmed[] = {
+    {&Form1::okabbrechen, Answer::Nein, kAbort, " Abbruch", 36, 0, 0, false, true},
+    {&Form1::okende, Answer::Nein, kQuitting, " Beenden", 36, 0, 0, false, true},
+    {&Form1::okende, Answer::Ja, kQuitting, " Beenden", 36, 0, 0, true, true},
+    {&Form1::okdruck, Answer::Abbrechen, kPrinting, kFigures, 35, 0, 0, false, true},
+    {&Form1::okdruck, Answer::Nein, kPrinting, kFigures, 35, 0, 52, false, false},
+    {&Form1::okdruck, Answer::Ja, kPrinting, kFigures, 35, 1, 52, false, false},
+    {&Form1::okcopy, Answer::Abbrechen, kPrinting, kTrend, 35, 0, 0, false, true},
+    {&Form1::okcopy, Answer::Nein, kPrinting, kTrend, 35, 0, 1, false, true},
+    {&Form1::okcopy, Answer::Ja, kPrinting, kTrend, 35, 1, 1, false, true}};
+
+class Confirmation : public testing::ProgramTest,
+                     public ::testing::WithParamInterface<Confirmed> {};
+
+TEST_P(Confirmation, AsksItsQuestionAndDoesWhatTheAnswerSays) {
+    const Confirmed& c = GetParam();
+    run("10", 0);
+    clickRow(8);
+    form.tabelle1.setCol(2);
+    const auto before = testing::snapshot(form);
+    fake.messageBox.answers.push_back(c.answer);
+    (form.*c.button).click();
+    const std::vector<std::string>& calls = fake.printer.calls;
+    ASSERT_EQ(fake.messageBox.asked.size(), 1u);
+    EXPECT_EQ(fake.messageBox.asked[0].prompt, c.prompt);
+    EXPECT_EQ(fake.messageBox.asked[0].title, c.title);
+    EXPECT_EQ(fake.messageBox.asked[0].style, c.style);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "setup dialog"), c.setupDialogs);
+    EXPECT_EQ(fake.session.quitted, c.quits);
+    EXPECT_EQ(testing::snapshot(form) == before, c.unchanged);
+    if (c.lines == 0) {
+        EXPECT_TRUE(calls.empty());
+        return;
+    }
+    ASSERT_EQ(fake.printer.jobs.size(), 1u);
+    EXPECT_EQ(fake.printer.jobs[0].size(), c.lines);
+    EXPECT_EQ(calls.front() == "setup dialog", c.setupDialogs == 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(ByAnswer, Confirmation, ::testing::ValuesIn(kConfirmed));
+
+// A sign or a blank, the plain digits with the user's separator, a trailing blank.
+TEST(NumberItem, SignBlankPlainDigitsTrailingBlank) {
+    const struct {
+        double value;
+        const char* separator;
+        const char* item;
+    } cases[] = {{100, ".", " 100 "},    {0, ".", " 0 "},     {-0.0, ".", " 0 "},
+                 {2.5, ",", " 2,5 "},    {2.5, ".", " 2.5 "}, {-3, ",", "-3 "},
+                 {-0.25, ",", "-0,25 "}, {0.1, ".", " 0.1 "}, {1e-5, ".", " 0.00001 "}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(numberItem(c.value, c.separator), c.item) << c.value;
+    }
+    EXPECT_EQ(numberItem(1000000, "\xC2\xB7"), " 1000000 ");
+    EXPECT_EQ(numberItem(1234567.125, ","), " 1234567,125 ");
+    EXPECT_EQ(numberItem(1e20, "."), " 100000000000000000000 ");
 }
 
 }  // namespace
