@@ -2,18 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/count_text.h"
+#include "core/drawing.h"
+#include "window/model/random.h"
 
 namespace lurnatik {
 namespace {
 
 const std::string kNines(400, '9');
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 const std::pair<const char*, double> kReadLiteral[] = {
     {"", 0},       {" ", 0},      {"12", 12},    {"12abc", 12}, {"0", 0},       {"-", 0},
@@ -101,6 +107,44 @@ TEST(RaiseCount, EqualsReadAddOneWrite) {
         std::string inPlace = text;
         raiseCount(inPlace);
         ASSERT_EQ(inPlace, writeNumber(readNumber(text) + 1)) << "text \"" << text << "\"";
+    }
+}
+
+// Half to even; what is no number of the wheel is refused.
+TEST(WheelNumber, RoundsHalfToEvenAndRefusesWhatIsNoNumberOfTheWheel) {
+    const std::pair<double, int> kept[] = {{2.5, 2},  {3.5, 4},  {8.5, 8},   {0.5, 0},
+                                           {-0.5, 0}, {-0.4, 0}, {36.4, 36}, {36.5, 36}};
+    for (const auto& [entry, zahl] : kept) {
+        EXPECT_EQ(wheelNumber(entry), zahl) << entry;
+    }
+    const double refused[] = {36.6,  -0.6,  37.0, -1.0,  32767.0,     40000.0,
+                              -1e12, 1e300, kInf, -kInf, std::nan("")};
+    for (double entry : refused) {
+        EXPECT_EQ(wheelNumber(entry), std::nullopt) << entry;
+    }
+}
+
+// Empty is a NaN of its own: every double a file can give, and any NaN, is kept.
+TEST(PermanenzEntry, KeepsEveryDoubleAndTellsEmptyApart) {
+    EXPECT_FALSE(PermanenzEntry().has_value());
+    for (double value : {0.0, -0.0, 17.0, 3.5, -1e300, kInf, -kInf}) {
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(PermanenzEntry(value).value_or(0)),
+                  std::bit_cast<std::uint64_t>(value));
+    }
+    for (double nan :
+         {-std::nan(""), kInf - kInf, std::bit_cast<double>(0xFFF8'0000'E3B7'0000ull)}) {
+        EXPECT_TRUE(std::isnan(PermanenzEntry(nan).value_or(0)));
+    }
+}
+
+TEST(NumberFromBits, CoversTheWheelExactly) {
+    EXPECT_EQ(Generator::numberFromBits(0), 0);
+    EXPECT_EQ(Generator::numberFromBits(0xFFFFFFFFu), 36);
+    // Number k begins at the first 32-bit value r with r * 37 >= k * 2^32.
+    for (int k = 1; k <= 36; ++k) {
+        const auto first = static_cast<std::uint32_t>((k * (std::uint64_t{1} << 32) + 36) / 37);
+        EXPECT_EQ(Generator::numberFromBits(first), k);
+        EXPECT_EQ(Generator::numberFromBits(first - 1), k - 1);
     }
 }
 
