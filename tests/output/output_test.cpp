@@ -213,15 +213,7 @@ using namespace std::string_literals;
 
 constexpr const char* kFailureText = "Problem:\nKann die Datei Info_Lurnatik1.txt nicht finden.";
 
-class InfoText : public testing::ProgramTest {
-  protected:
-    testing::TempDir programDir;
-
-    void SetUp() override {
-        fake.session.directory = programDir.path();
-        ProgramTest::SetUp();
-    }
-};
+using InfoText = testing::ProgramTest;
 
 struct Opened {
     std::optional<std::string> bytes;  // nullopt: no file
@@ -231,6 +223,8 @@ struct Opened {
 // Each opening reads the file as it is now, in UTF-8 with line feeds, and
 // closing hides and empties the box, leaving all else as it was.
 TEST_F(InfoText, ShowsTheFileAsItIsAtEachOpeningOrTheProblemWhenItIsMissing) {
+    const testing::TempDir programDir;
+    fake.session.directory = programDir.path();
     const auto closed = testing::snapshot(form);
     for (const Opened& c : {Opened{std::nullopt, kFailureText}, Opened{"alt", "alt"},
                             Opened{"neu", "neu"}, Opened{"\xEF\xBB\xBFÜber", "Über"},

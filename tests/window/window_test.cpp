@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,15 +15,14 @@ constexpr Colour kMark = rgb(192, 255, 192);
 
 class Marking : public testing::ProgramTest {
   protected:
-    // Exactly these numbers are marked and wait for their next throw.
-    void expectWaiting(const std::vector<int>& marked) {
+    // Exactly these numbers are marked and wait for their next throw, and the
+    // current cells are at the start of the row given.
+    void expectMarks(const std::vector<int>& marked, int row) {
         for (int n = 0; n <= 36; ++n) {
             const bool m = std::find(marked.begin(), marked.end(), n) != marked.end();
             EXPECT_EQ(form.tabelle1.cell(n, 0).background, m ? kMark : colours::none) << n;
             EXPECT_EQ(t2(n), m ? " " : "") << n;
         }
-    }
-    void expectCurrentRow(int row) {
         EXPECT_EQ(form.tabelle1.row(), row);
         EXPECT_EQ(form.tabelle1.col(), 0);
         EXPECT_EQ(form.tabelle2.row(), row);
@@ -39,8 +39,7 @@ TEST_F(Marking, AClickTogglesTheRowWhereItWasReleased) {
         for (const bool marks : {true, false}) {
             SCOPED_TRACE(std::to_string(c.row) + "," + std::to_string(c.col));
             clickRow(c.row, c.col, c.released);
-            expectWaiting(marks ? std::vector<int>{c.released} : std::vector<int>{});
-            expectCurrentRow(c.released);
+            expectMarks(marks ? std::vector<int>{c.released} : std::vector<int>{}, c.released);
         }
     }
 }
@@ -94,21 +93,18 @@ TEST_F(Marking, ClearingButtonsEmptyTabelle2ButForWaitingMarks) {
         form.tabelle2.setRow(11);
         form.tabelle2.setText("x");
         (keepsMarks ? form.Command1 : form.okresetl).click();
-        expectWaiting(keepsMarks ? std::vector<int>{0, 36} : std::vector<int>{});
+        expectMarks(keepsMarks ? std::vector<int>{0, 36} : std::vector<int>{}, 36);
         EXPECT_EQ(t1(36, 1), "1");
-        expectCurrentRow(36);
     }
 }
 
 using StartUp = testing::ProgramTest;
 
 TEST_F(StartUp, GivesTheInitialValuesAndNumbersTheFrequencyTable) {
-    EXPECT_EQ(s.wurfnr, 0);
-    EXPECT_EQ(s.haltwurf, 0);
-    EXPECT_EQ(s.importmodus, 0);
-    EXPECT_EQ(s.doppelzahl, 200);
-    EXPECT_EQ(s.doppelstatus, 0);
-    EXPECT_EQ(s.rotwurfnr, 0);
+    EXPECT_THAT(
+        (std::vector<double>{s.wurfnr, s.haltwurf, double(s.importmodus), double(s.doppelzahl),
+                             double(s.doppelstatus), double(s.rotwurfnr)}),
+        ::testing::ElementsAre(0, 0, 0, 200, 0, 0));
     for (int r = 0; r <= 36; ++r) {
         EXPECT_EQ(t1(r, 0), std::to_string(r));
         EXPECT_EQ(t1(r, 1) + t1(r, 2) + t1(r, 3) + t2(r), "");
