@@ -41,18 +41,14 @@ const std::vector<std::pair<std::string, double>> kReadBuilt = {
     {std::string(100000, '0') + "7", 7},
     {std::string("4\0002", 3), 4}};
 
-void expectReads(const std::string& text, double value) {
-    const double got = readNumber(text);
-    EXPECT_EQ(got, value) << "text \"" << text << "\"";
-    EXPECT_FALSE(got == 0 && std::signbit(got)) << "-0 from \"" << text << "\"";
-}
-
 TEST(ReadNumber, ReadsTheLeadingNumberNeverMinusZero) {
-    for (const auto& [text, value] : kReadLiteral) {
-        expectReads(text, value);
-    }
-    for (const auto& [text, value] : kReadBuilt) {
-        expectReads(text, value);
+    std::vector<std::pair<std::string, double>> cases(std::begin(kReadLiteral),
+                                                      std::end(kReadLiteral));
+    cases.insert(cases.end(), kReadBuilt.begin(), kReadBuilt.end());
+    for (const auto& [text, value] : cases) {
+        const double got = readNumber(text);
+        EXPECT_EQ(got, value) << "text \"" << text << "\"";
+        EXPECT_FALSE(got == 0 && std::signbit(got)) << "-0 from \"" << text << "\"";
     }
 }
 

@@ -15,7 +15,6 @@ namespace lurnatik {
 namespace {
 
 using testing::kEnd;
-using testing::kRandomText;
 
 constexpr Colour kGreen = rgb(128, 255, 128);
 constexpr Colour kGrey = rgb(224, 224, 224);
@@ -143,7 +142,7 @@ TEST_P(Clicks, StopWhereTheModeSays) {
         EXPECT_EQ(columnSum(1), c.counted);
         EXPECT_EQ(static_cast<double>(fake.clock.readings), 2 + c.wurfnr)
             << "one reseed before every draw";
-        EXPECT_EQ(form.text.caption, kRandomText + (c.ended ? kEnd : ""));
+        EXPECT_EQ(form.text.caption, testing::kRandomText + (c.ended ? kEnd : ""));
         EXPECT_EQ(form.okstart.enabled, !c.ended);
         EXPECT_EQ(form.okstart.caption, c.ended ? "Start" : "Weiter");
         EXPECT_EQ(form.Option1.selected(), c.modeAfter);
@@ -155,7 +154,6 @@ TEST_P(Clicks, StopWhereTheModeSays) {
         }
         EXPECT_EQ(form.Lrotat.caption, c.lrotat);
         EXPECT_EQ(form.Lrotat.background, c.rotColour);
-        EXPECT_TRUE(form.okdruck.enabled && form.okabbrechen.enabled);
         EXPECT_FALSE(form.okextern.enabled);
     }
 }
@@ -327,7 +325,7 @@ TEST_F(RunControl, TheThrowCounterShowsItsTextUpToWhereItCanGrowNoFurther) {
     s.wurfnr = std::ldexp(1.0, 53) - 2;
     run("1e20", 1);
     EXPECT_EQ(form.lakut.caption, "9007199254740992");
-    EXPECT_EQ(form.text.caption, kRandomText + kEnd);
+    EXPECT_EQ(form.text.caption, testing::kRandomText + kEnd);
 }
 
 // A clock that ticks far slower than throws are made: thousands of throws read
