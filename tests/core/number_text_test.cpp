@@ -29,22 +29,19 @@ const std::pair<const char*, double> kReadLiteral[] = {
     {"&HFF", 255}, {"&hff", 255}, {"&O17", 15},  {"&O8", 0},    {"&X1", 0},     {"&", 0},
     {"-0", 0},     {"1e999", 0},  {"-1e999", 0}, {"1e-999", 0}, {"x12", 0},     {"\r12", 0},
     {"12\r5", 12}, {"ü12", 0},    {"12ü", 12}};
-// Long texts, and one with a NUL inside.
-const std::vector<std::pair<std::string, double>> kReadBuilt = {
-    {"999999999999999", 999999999999999},
-    {"1234567890123456789", 1234567890123456789.0},
-    {"&H" + std::string(300, 'F'), 0},
-    {kNines, 0},
-    {std::string(400, '-'), 0},
-    {std::string(100000, ' ') + "5", 5},
-    {"0." + std::string(100000, '0') + "1", 0},
-    {std::string(100000, '0') + "7", 7},
-    {std::string("4\0002", 3), 4}};
-
 TEST(ReadNumber, ReadsTheLeadingNumberNeverMinusZero) {
+    // The literal texts, then long ones and one with a NUL inside.
     std::vector<std::pair<std::string, double>> cases(std::begin(kReadLiteral),
                                                       std::end(kReadLiteral));
-    cases.insert(cases.end(), kReadBuilt.begin(), kReadBuilt.end());
+    cases.insert(cases.end(), {{"999999999999999", 999999999999999},
+                               {"1234567890123456789", 1234567890123456789.0},
+                               {"&H" + std::string(300, 'F'), 0},
+                               {kNines, 0},
+                               {std::string(400, '-'), 0},
+                               {std::string(100000, ' ') + "5", 5},
+                               {"0." + std::string(100000, '0') + "1", 0},
+                               {std::string(100000, '0') + "7", 7},
+                               {std::string("4\0002", 3), 4}});
     for (const auto& [text, value] : cases) {
         const double got = readNumber(text);
         EXPECT_EQ(got, value) << "text \"" << text << "\"";

@@ -77,14 +77,6 @@ TEST_F(Report, AJobCutOffByAnErrorIsNotContinuedByTheNext) {
     EXPECT_EQ(printer.jobs[0].size(), 52u);
 }
 
-TEST_F(Report, AFractionalWantIsWrittenWithTheDecimalComma) {
-    run("2.5", 0);
-    const auto page = print();
-    ASSERT_EQ(page.size(), 52u);
-    EXPECT_EQ(page[7], fromColumn15("Anzahl Würfe:   2,5 "));
-    EXPECT_EQ(page[9], fromColumn15("Anzahl akut :    1 "));
-}
-
 // The title begins in column 36, after the date; a date that reaches it puts
 // the title on a line of its own, counting characters, not bytes.
 TEST_F(Report, TheDateLineHoldsTheTitleWhereTheDateLeavesRoom) {
@@ -110,9 +102,10 @@ TEST_F(Report, TheDateLineHoldsTheTitleWhereTheDateLeavesRoom) {
 }
 
 // The status text's lines joined by " / "; only the carriage return breaks a
-// caption. Not UTF-8: each stray byte is a character of its own.
-TEST_F(Report, TheStatusTextIsOneLineAndItsLastCharacterIsKept) {
-    run("10", 0);
+// caption. Not UTF-8: each stray byte is a character of its own. A fractional
+// want is written with the decimal comma.
+TEST_F(Report, TheStatusTextIsOneLineAndAFractionalWantHasTheDecimalComma) {
+    run("2.5", 0);
     const struct {
         const char* caption;
         const char* line;
@@ -131,6 +124,8 @@ TEST_F(Report, TheStatusTextIsOneLineAndItsLastCharacterIsKept) {
         ASSERT_EQ(page.size(), 52u) << c.caption;
         EXPECT_EQ(page[5] + "|" + page[6], fromColumn15(c.line) + "|") << c.caption;
         EXPECT_EQ(s.zeichen, c.zeichen) << c.caption;
+        EXPECT_EQ(page[7] + "|" + page[9],
+                  fromColumn15("Anzahl Würfe:   2,5 ") + "|" + fromColumn15("Anzahl akut :    1 "));
     }
 }
 
@@ -215,10 +210,7 @@ constexpr const char* kFailureText = "Problem:\nKann die Datei Info_Lurnatik1.tx
 
 using InfoText = testing::ProgramTest;
 
-struct Opened {
-    std::optional<std::string> bytes;  // nullopt: no file
-    std::string shown;
-};
+using Opened = std::pair<std::optional<std::string>, std::string>;  // bytes, nullopt: no file
 
 // Each opening reads the file as it is now, in UTF-8 with line feeds, and
 // closing hides and empties the box, leaving all else as it was.
@@ -226,28 +218,28 @@ TEST_F(InfoText, ShowsTheFileAsItIsAtEachOpeningOrTheProblemWhenItIsMissing) {
     const testing::TempDir programDir;
     fake.session.directory = programDir.path();
     const auto closed = testing::snapshot(form);
-    for (const Opened& c : {Opened{std::nullopt, kFailureText}, Opened{"alt", "alt"},
-                            Opened{"neu", "neu"}, Opened{"\xEF\xBB\xBFÜber", "Über"},
-                            Opened{"\xDC"
-                                   "ber W\xFCrfe \x80 \x84"
-                                   "a\x93",
-                                   "Über Würfe € „a“"},
-                            Opened{"eins\r\nzwei\r\n\r\ndrei", "eins\nzwei\n\ndrei"},
-                            Opened{"eins\rzwei", "eins\nzwei"}, Opened{"", ""},
-                            Opened{"\xFF\xFE\xDC\0b\0\r\0\n\0x\0\x1A\0"s, "Üb\nx"},
-                            Opened{"\xFE\xFF\0\xDC\0b"s, "Üb"}, Opened{"a\x1A", "a"},
-                            Opened{std::nullopt, kFailureText}}) {
-        if (c.bytes) {
-            programDir.write(kInfoFileName, *c.bytes);
+    for (const auto& [bytes, shown] : {Opened{std::nullopt, kFailureText}, Opened{"alt", "alt"},
+                                       Opened{"neu", "neu"}, Opened{"\xEF\xBB\xBFÜber", "Über"},
+                                       Opened{"\xDC"
+                                              "ber W\xFCrfe \x80 \x84"
+                                              "a\x93",
+                                              "Über Würfe € „a“"},
+                                       Opened{"eins\r\nzwei\r\n\r\ndrei", "eins\nzwei\n\ndrei"},
+                                       Opened{"eins\rzwei", "eins\nzwei"}, Opened{"", ""},
+                                       Opened{"\xFF\xFE\xDC\0b\0\r\0\n\0x\0\x1A\0"s, "Üb\nx"},
+                                       Opened{"\xFE\xFF\0\xDC\0b"s, "Üb"}, Opened{"a\x1A", "a"},
+                                       Opened{std::nullopt, kFailureText}}) {
+        if (bytes) {
+            programDir.write(kInfoFileName, *bytes);
         } else {
             std::filesystem::remove(programDir.file(kInfoFileName));
         }
         form.okinfo.click();
         EXPECT_TRUE(form.infotext.visible);
-        EXPECT_EQ(form.infotext.text, c.shown);
+        EXPECT_EQ(form.infotext.text, shown);
         EXPECT_EQ(form.okinfo.caption, "Ende Info");
         form.okinfo.click();
-        EXPECT_EQ(testing::snapshot(form), closed) << c.shown;
+        EXPECT_EQ(testing::snapshot(form), closed) << shown;
     }
     EXPECT_TRUE(fake.messageBox.asked.empty());
     form.okinfo.caption = "info";  // any other caption does nothing

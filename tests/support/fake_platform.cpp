@@ -18,10 +18,9 @@ Answer ScriptedMessageBox::ask(std::string_view prompt, std::string_view title, 
 std::optional<double> FakeLocale::toNumber(std::string_view text) {
     std::string plain;
     for (char c : text) {
-        if (c == '.') {
-            continue;
+        if (c != '.') {
+            plain += c == ',' ? '.' : c;
         }
-        plain += c == ',' ? '.' : c;
     }
     double value = 0;
     const char* last = plain.data() + plain.size();
