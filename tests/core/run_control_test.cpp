@@ -54,8 +54,7 @@ TEST_P(Sequences, CountRepeatsDoublesAndTriples) {
     throwOneByOne(c.throws);
     EXPECT_EQ(counts(c.n), c.counts);
     EXPECT_EQ(labels(), c.labels);
-    EXPECT_EQ(form.tabelle1.row(), c.row);
-    EXPECT_EQ(form.tabelle1.col(), c.col);
+    EXPECT_EQ(std::pair(form.tabelle1.row(), form.tabelle1.col()), std::pair(c.row, c.col));
     EXPECT_EQ(form.tabelle2.row(), c.throws.back());
     EXPECT_EQ(s.vorzahl, c.throws.back());
     EXPECT_EQ(s.doppelzahl, c.doppelzahl);

@@ -23,8 +23,7 @@ class Marking : public testing::ProgramTest {
             EXPECT_EQ(form.tabelle1.cell(n, 0).background, m ? kMark : colours::none) << n;
             EXPECT_EQ(t2(n), m ? " " : "") << n;
         }
-        EXPECT_EQ(form.tabelle1.row(), row);
-        EXPECT_EQ(form.tabelle1.col(), 0);
+        EXPECT_EQ(std::pair(form.tabelle1.row(), form.tabelle1.col()), std::pair(row, 0));
         EXPECT_EQ(form.tabelle2.row(), row);
     }
 };
@@ -110,8 +109,7 @@ TEST_F(StartUp, GivesTheInitialValuesAndNumbersTheFrequencyTable) {
         EXPECT_EQ(t1(r, 1) + t1(r, 2) + t1(r, 3) + t2(r), "");
         EXPECT_EQ(form.tabelle1.cell(r, 0).background, colours::none);
     }
-    EXPECT_EQ(form.tabelle1.row(), 0);
-    EXPECT_EQ(form.tabelle1.col(), 0);
+    EXPECT_EQ(std::pair(form.tabelle1.row(), form.tabelle1.col()), std::pair(0, 0));
 }
 
 // A confirmed restart makes the window equal one fresh from start-up with the
