@@ -31,11 +31,8 @@ class Report : public testing::ProgramTest {
         form.okdruck.click();
         return fake.printer.jobs.empty() ? std::vector<std::string>{} : fake.printer.jobs.back();
     }
+    static std::string fromColumn15(const std::string& s) { return std::string(14, ' ') + s; }
 };
-
-std::string fromColumn15(const std::string& text) {
-    return std::string(14, ' ') + text;
-}
 
 TEST_F(Report, BoldDatedTitleUnderlinedHeadingAndTheCurrentCellAtTheLastCell) {
     run("10", 0);
@@ -157,8 +154,7 @@ const Confirmed kConfirmed[] = {
     {&Form1::okcopy, Answer::Nein, kPrinting, kTrend, 35, 0, 1, false, true},
     {&Form1::okcopy, Answer::Ja, kPrinting, kTrend, 35, 1, 1, false, true}};
 
-class Confirmation : public testing::ProgramTest,
-                     public ::testing::WithParamInterface<Confirmed> {};
+class Confirmation : public Report, public ::testing::WithParamInterface<Confirmed> {};
 
 TEST_P(Confirmation, AsksItsQuestionAndDoesWhatTheAnswerSays) {
     const Confirmed& c = GetParam();
@@ -208,8 +204,7 @@ using namespace std::string_literals;
 
 constexpr const char* kFailureText = "Problem:\nKann die Datei Info_Lurnatik1.txt nicht finden.";
 
-using InfoText = testing::ProgramTest;
-
+using InfoText = Report;
 using Opened = std::pair<std::optional<std::string>, std::string>;  // bytes, nullopt: no file
 
 // Each opening reads the file as it is now, in UTF-8 with line feeds, and

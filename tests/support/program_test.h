@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <numeric>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -25,11 +26,8 @@ inline const std::string kEnd = std::string("\r") + std::string(20, ' ') + "*** 
 inline std::string snapshot(const Form1& form) {
     std::ostringstream out;
     const auto joined = [](const std::vector<std::string>& items) {
-        std::string all;
-        for (const std::string& item : items) {
-            all += item + "|";
-        }
-        return all;
+        return std::accumulate(items.begin(), items.end(), std::string(),
+                               [](std::string all, const std::string& i) { return all + i + "|"; });
     };
     for (const Control* c : form.controls()) {
         out << c->name() << " \"" << c->caption << "\" " << c->enabled << c->visible << " "

@@ -13,7 +13,7 @@ namespace {
 
 constexpr Colour kMark = rgb(192, 255, 192);
 
-class Marking : public testing::ProgramTest {
+class Window : public testing::ProgramTest {
   protected:
     // Exactly these numbers are marked and wait for their next throw, and the
     // current cells are at the start of the row given.
@@ -30,7 +30,7 @@ class Marking : public testing::ProgramTest {
 
 // A click on tabelle1, pressed on one row, released on another, whatever the
 // column, marks and unmarks the number of the row where it was released.
-TEST_F(Marking, AClickTogglesTheRowWhereItWasReleased) {
+TEST_F(Window, AClickTogglesTheRowWhereItWasReleased) {
     const struct {
         int row, col, released;
     } presses[] = {{0, 0, 0}, {14, 1, 14}, {36, 2, 36}, {14, 3, 14}, {3, 0, 8}};
@@ -44,7 +44,7 @@ TEST_F(Marking, AClickTogglesTheRowWhereItWasReleased) {
 }
 
 // The throw number of the first throw after the mark, kept by later throws.
-TEST_F(Marking, ARecordWaitsForTheNextThrowAndGoesWithTheMark) {
+TEST_F(Window, ARecordWaitsForTheNextThrowAndGoesWithTheMark) {
     throwOneByOne({9, 4});
     clickRow(9, 1);
     EXPECT_EQ(t2(9), " ") << "marked after it came, it waits";
@@ -61,7 +61,7 @@ TEST_F(Marking, ARecordWaitsForTheNextThrowAndGoesWithTheMark) {
 
 // A release outside the rows, a cell of another colour than the mark, and any
 // click on tabelle2.
-TEST_F(Marking, ClicksThatNameNoMarkableNumberChangeNothing) {
+TEST_F(Window, ClicksThatNameNoMarkableNumberChangeNothing) {
     clickRow(6);
     throwOneByOne({6, 1});
     form.tabelle1.setRow(5);
@@ -83,7 +83,7 @@ TEST_F(Marking, ClicksThatNameNoMarkableNumberChangeNothing) {
 
 // Command1 sets the records back to waiting and keeps the marks; okresetl
 // removes every mark and record. Both leave the counts.
-TEST_F(Marking, ClearingButtonsEmptyTabelle2ButForWaitingMarks) {
+TEST_F(Window, ClearingButtonsEmptyTabelle2ButForWaitingMarks) {
     clickRow(0);
     clickRow(36);
     throwOneByOne({36, 0});
@@ -97,9 +97,7 @@ TEST_F(Marking, ClearingButtonsEmptyTabelle2ButForWaitingMarks) {
     }
 }
 
-using StartUp = testing::ProgramTest;
-
-TEST_F(StartUp, GivesTheInitialValuesAndNumbersTheFrequencyTable) {
+TEST_F(Window, GivesTheInitialValuesAndNumbersTheFrequencyTable) {
     EXPECT_THAT(
         (std::vector<double>{s.wurfnr, s.haltwurf, double(s.importmodus), double(s.doppelzahl),
                              double(s.doppelstatus), double(s.rotwurfnr)}),
@@ -115,7 +113,7 @@ TEST_F(StartUp, GivesTheInitialValuesAndNumbersTheFrequencyTable) {
 // A confirmed restart makes the window equal one fresh from start-up with the
 // same mark, mode and halt throw, the rotation's colour, the last number thrown
 // and the current cells where the refresh of tabelle2 leaves them.
-TEST_F(StartUp, AConfirmedRestartLeavesTheWindowAsFromStartUp) {
+TEST_F(Window, AConfirmedRestartLeavesTheWindowAsFromStartUp) {
     // A rotation of 37 with 5 marked, a halt at throw 40, then Rotation/37 chosen
     // again, as if after an import: every counter label shows something.
     std::deque<int> throws = {5, 5, 5, 20};
