@@ -1,5 +1,6 @@
 #include "support/fake_platform.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace lurnatik::testing {
@@ -16,12 +17,9 @@ Answer ScriptedMessageBox::ask(std::string_view prompt, std::string_view title, 
 }
 
 std::optional<double> FakeLocale::toNumber(std::string_view text) {
-    std::string plain;
-    for (char c : text) {
-        if (c != '.') {
-            plain += c == ',' ? '.' : c;
-        }
-    }
+    std::string plain(text);
+    std::erase(plain, '.');
+    std::replace(plain.begin(), plain.end(), ',', '.');
     double value = 0;
     const char* last = plain.data() + plain.size();
     const auto [end, error] = std::from_chars(plain.data(), last, value);
