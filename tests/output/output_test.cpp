@@ -51,8 +51,7 @@ TEST_F(Report, BoldDatedTitleUnderlinedHeadingAndTheCurrentCellAtTheLastCell) {
                                                title, "underline off", "bold off", "underline on",
                                                "text \"ZAHL\"", "text \"3fach\"", "underline off",
                                                "text \"0\"", "end job"}));
-    EXPECT_EQ(form.tabelle1.row(), 36);
-    EXPECT_EQ(form.tabelle1.col(), 3);
+    EXPECT_EQ(std::pair(form.tabelle1.row(), form.tabelle1.col()), std::pair(36, 3));
 }
 
 // A job cut off by an error is aborted; the next report is a page of its own.

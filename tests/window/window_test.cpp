@@ -115,7 +115,7 @@ TEST_F(Window, GivesTheInitialValuesAndNumbersTheFrequencyTable) {
 // and the current cells where the refresh of tabelle2 leaves them.
 TEST_F(Window, AConfirmedRestartLeavesTheWindowAsFromStartUp) {
     // A rotation of 37 with 5 marked, a halt at throw 40, then Rotation/37 chosen
-    // again, as if after an import: every counter label shows something.
+    // again, as if after an import.
     std::deque<int> throws = {5, 5, 5, 20};
     throws.resize(37, 1);
     throws.insert(throws.end(), {36, 36, 36});
@@ -128,12 +128,6 @@ TEST_F(Window, AConfirmedRestartLeavesTheWindowAsFromStartUp) {
     ASSERT_EQ(s.wurfnr, 40);
     form.Option1.select(3);
     s.importmodus = 1;
-    for (const Label* l : {&form.lakut, &form.lzahl, &form.lrot, &form.lschwarz, &form.lklein,
-                           &form.lgross, &form.lgerade, &form.lungerade, &form.Label11,
-                           &form.Lrotat, &form.Label13, &form.Label14}) {
-        ASSERT_NE(l->caption, "") << l->name();
-    }
-    ASSERT_EQ(s.flagwdh + s.flagdoppel + s.flagdreifach, 3);
     fake.messageBox.answers = {Answer::Ja};
     Program ground{fake.platform};
     ground.startUp();
