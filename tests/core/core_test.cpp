@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <memory>
 #include <numeric>
 #include <random>
 #include <set>
@@ -477,9 +476,9 @@ TEST(ThrowStatistics, EveryNumberComesWithProbabilityOneIn37) {
     for (Clock* clock : clocks) {
         Platform platform{fake.messageBox, *clock,       fake.locale,
                           fake.files,      fake.printer, fake.session};
-        auto program = std::make_unique<Program>(platform);
-        Form1& form = program->form;
-        program->startUp();
+        Program program{platform};
+        Form1& form = program.form;
+        program.startUp();
         constexpr double n = 370000;
         form.textanzahl.setText("370000");
         form.Option1.select(1);
