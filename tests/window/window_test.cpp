@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "support/program_test.h"
-#include "window/startup.h"
 
 namespace lurnatik {
 namespace {
