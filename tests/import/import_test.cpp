@@ -341,14 +341,12 @@ TEST_F(ImportTest, EachRealFileGivesEverySpinInOrder) {
 
 // How the bytes of a permanence file are read: their text encoding, their items.
 // Bytes that are not strictly UTF-8 are read as Windows-1252 (the valid ones stay).
-struct Encoding {
-    const char* what;
-    std::function<std::string(const std::string&)> decode;
-    std::string bytes, text;
-};
-
 TEST(TextEncoding, DecodesEachEncoding) {
-    const Encoding cases[] = {
+    const struct {
+        const char* what;
+        std::function<std::string(const std::string&)> decode;
+        std::string bytes, text;
+    } cases[] = {
         {"valid UTF-8", toUtf8, "W\xC3\xBCrfe \xE2\x82\xAC", "W\xC3\xBCrfe \xE2\x82\xAC"},
         {"four bytes", toUtf8, "\xF0\x9F\x8E\xB2", "\xF0\x9F\x8E\xB2"},
         {"Windows-1252", toUtf8, "Gr\xF6\xDF\x65 \x80 \x84x\x93",
@@ -369,7 +367,7 @@ TEST(TextEncoding, DecodesEachEncoding) {
         {"one end-of-file mark", decodedFileText, "1\x1A\x1A", "1\x1A"},
         {"end-of-file mark first", decodedFileText, "\x1A\x31", "\x1A\x31"},
         {"no mark", decodedFileText, "\xFF\xFD\x31", "\xFF\xFD\x31"}};
-    for (const Encoding& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(c.decode(c.bytes), c.text) << c.what;
     }
 }
@@ -385,35 +383,32 @@ std::vector<std::string> itemsOf(std::string_view data) {
     return items;
 }
 
-struct Split {
-    const char* what;
-    std::string data;
-    std::vector<std::string> items;
-};
-
 TEST(ItemReader, DeliversTheItems) {
-    const Split cases[] = {
-        {"nothing", "", {}},
-        {"commas", "17,0,32", {"17", "0", "32"}},
-        {"every kind of line end", "a\r\nb\rc\nd\n\re", {"a", "b", "c", "d", "e"}},
-        {"blanks before items", "  a,\t b", {"a", "b"}},
-        {"blanks after items", "a  ,b\t\r\nc ", {"a", "b", "c"}},
-        {"blank inside an item", "3 5", {"3 5"}},
-        {"empty item between commas", "1,,2", {"1", "", "2"}},
-        {"empty item of blanks", "1,  ,2", {"1", "", "2"}},
-        {"comma that begins a line", "1\r\n,2", {"1", "", "2"}},
-        {"comma that ends a line", "1,\r\n2,  \r\n3", {"1", "2", "3"}},
-        {"comma that ends the data", "1,2,", {"1", "2"}},
-        {"blank lines", "1\r\n\r\n  \r\n\n2", {"1", "2"}},
-        {"white space after the last item", "1\r\n \t\r\n\r\n  ", {"1"}},
-        {"quoted item with comma and line end", "\"a,b\r\nc\",d", {"a,b\r\nc", "d"}},
-        {"text after a closing quote", "\"x\"yz,w\r\n\"v\" u\r\nt", {"x", "w", "v", "t"}},
-        {"quote that never closes", "1,\"2,3\r\n4", {"1", "2,3\r\n4"}},
-        {"empty quotes", "\"\",5", {"", "5"}},
-        {"quote after blanks", "  \"-\",7", {"-", "7"}},
-        {"quote inside an unquoted item", "ab\"c,d", {"ab\"c", "d"}},
-        {"NUL bytes are characters", "a\0b,\0,c"s, {"a\0b"s, "\0"s, "c"}}};
-    for (const Split& c : cases) {
+    const struct {
+        const char* what;
+        std::string data;
+        std::vector<std::string> items;
+    } cases[] = {{"nothing", "", {}},
+                 {"commas", "17,0,32", {"17", "0", "32"}},
+                 {"every kind of line end", "a\r\nb\rc\nd\n\re", {"a", "b", "c", "d", "e"}},
+                 {"blanks before items", "  a,\t b", {"a", "b"}},
+                 {"blanks after items", "a  ,b\t\r\nc ", {"a", "b", "c"}},
+                 {"blank inside an item", "3 5", {"3 5"}},
+                 {"empty item between commas", "1,,2", {"1", "", "2"}},
+                 {"empty item of blanks", "1,  ,2", {"1", "", "2"}},
+                 {"comma that begins a line", "1\r\n,2", {"1", "", "2"}},
+                 {"comma that ends a line", "1,\r\n2,  \r\n3", {"1", "2", "3"}},
+                 {"comma that ends the data", "1,2,", {"1", "2"}},
+                 {"blank lines", "1\r\n\r\n  \r\n\n2", {"1", "2"}},
+                 {"white space after the last item", "1\r\n \t\r\n\r\n  ", {"1"}},
+                 {"quoted item with comma and line end", "\"a,b\r\nc\",d", {"a,b\r\nc", "d"}},
+                 {"text after a closing quote", "\"x\"yz,w\r\n\"v\" u\r\nt", {"x", "w", "v", "t"}},
+                 {"quote that never closes", "1,\"2,3\r\n4", {"1", "2,3\r\n4"}},
+                 {"empty quotes", "\"\",5", {"", "5"}},
+                 {"quote after blanks", "  \"-\",7", {"-", "7"}},
+                 {"quote inside an unquoted item", "ab\"c,d", {"ab\"c", "d"}},
+                 {"NUL bytes are characters", "a\0b,\0,c"s, {"a\0b"s, "\0"s, "c"}}};
+    for (const auto& c : cases) {
         EXPECT_EQ(itemsOf(c.data), c.items) << c.what;
     }
 }
@@ -439,27 +434,23 @@ class MemoryLimit : public ImportTest {
         temp.write("huge.txt", "Spielbank Hamburg\r\nTisch 1\r\nJanuar\r\nPermanenz\r\n" + spins);
     }
 
-    // The child's work, under the limit: 0 when the system's probe sees the limit
-    // and an import through the panel, asking `probe`, refuses the file.
-    int importRefused(MemoryProbe& probe) {
-        if (systemMemoryProbe().availableBytes().value_or(kLimit + 1) > kLimit) {
-            return 2;
-        }
-        Platform platform{fake.messageBox, fake.clock,   fake.locale, fake.files,
-                          fake.printer,    fake.session, probe};
-        Program child(platform);
-        child.startUp();
-        importFile(child.form, temp.path(), "huge.txt");
-        return child.form.state.importmodus == 0 && child.form.Frame1.visible ? 0 : 1;
-    }
-
-    // Runs `enterLimit` and the import in a child, which must end cleanly with the
-    // file refused; its alarm ("Alarm clock") ends it at the deadline.
+    // In a child: `enterLimit`, then an import through the panel asking `probe`, which
+    // must refuse the file (0) once the system's probe sees the limit; the child's
+    // alarm ("Alarm clock") ends it at the deadline.
     void expectRefusedUnder(const std::function<bool()>& enterLimit, MemoryProbe& probe) {
         const pid_t child = fork();
         if (child == 0) {
             alarm(kDeadlineSeconds);
-            _exit(enterLimit() ? importRefused(probe) : 3);
+            const bool entered = enterLimit();
+            if (!entered || systemMemoryProbe().availableBytes().value_or(kLimit + 1) > kLimit) {
+                _exit(entered ? 2 : 3);
+            }
+            Platform platform{fake.messageBox, fake.clock,   fake.locale, fake.files,
+                              fake.printer,    fake.session, probe};
+            Program program(platform);
+            program.startUp();
+            importFile(program.form, temp.path(), "huge.txt");
+            _exit(program.form.state.importmodus == 0 && program.form.Frame1.visible ? 0 : 1);
         }
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
