@@ -18,12 +18,9 @@ wait_for() {
     done
 }
 
+# Ends the processes given; with none given, waits for nothing.
 stop_processes() {
-    local pid
-    for pid in "$@"; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    [ $# -eq 0 ] || { kill "$@" 2>/dev/null; wait "$@" 2>/dev/null; } || true
 }
 
 x_find_window() {
