@@ -20,7 +20,7 @@ queue=lurnatik-test-$$
 # cups-pdf-NAME.conf.
 queue_conf=/etc/cups/cups-pdf-$queue.conf
 CUPSD_PID=
-on_failure() { cat "$work/log/error_log" "$work/app.log" 2>/dev/null | tail -n 40 >&2; }
+on_failure() { { cat "$work/log/error_log" "$work/app.log" 2>/dev/null | tail -n 40; echo "${text:-}"; } >&2; }
 on_exit() {
     x_session_stop
     stop_processes $CUPSD_PID
@@ -98,5 +98,4 @@ grep -qF "Datum: $today" <<<"$text" || fail "the report has not the date $today"
 numbers=$(grep -E '^ *[0-9]+( +[0-9]+)* *$' <<<"$text" | awk '{print $1}' | tr '\n' ' ')
 [ "$numbers" = "$(seq -s ' ' 0 36) " ] || fail "the report's rows are numbered $numbers, not 0 to 36"
 [ "$(pdfimages -list "$copy" | tail -n +3 | wc -l)" -ge 1 ] || fail "the window copy holds no image"
-[ "$failures" -eq 0 ] || echo "$text" >&2
 finish "report and window copy printed through cups-pdf"

@@ -40,18 +40,6 @@ struct BytesFileSystem : FileSystem {
     std::string_view bytes;
 };
 
-void splitItems(std::string_view bytes) {
-    ItemReader reader(bytes);
-    std::string_view item;
-    for (std::size_t last = 0; reader.next(item); last = reader.position()) {
-        check(
-            item.data() >= bytes.data() && item.data() + item.size() <= bytes.data() + bytes.size(),
-            "item outside the data");
-        check(reader.position() > last && reader.position() <= bytes.size(), "reader stuck");
-    }
-    check(reader.atEnd(), "no item, yet not at the end");
-}
-
 void importAndReplay(std::string_view bytes) {
     testing::FakePlatform fake;
     BytesFileSystem files(bytes);
@@ -92,7 +80,15 @@ void importAndReplay(std::string_view bytes) {
 // Feeds the bytes to the item reader, to the decoding of a file (UTF-16 behind its
 // mark becomes UTF-8) and, as the chosen file, to a whole import and a replay.
 void fuzzImport(std::string_view bytes) {
-    splitItems(bytes);
+    ItemReader reader(bytes);
+    std::string_view item;
+    for (std::size_t last = 0; reader.next(item); last = reader.position()) {
+        check(
+            item.data() >= bytes.data() && item.data() + item.size() <= bytes.data() + bytes.size(),
+            "item outside the data");
+        check(reader.position() > last && reader.position() <= bytes.size(), "reader stuck");
+    }
+    check(reader.atEnd(), "no item, yet not at the end");
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
         check(isValidUtf8(decodedFileText(std::string(bytes))), "decoded UTF-16 is no UTF-8");
     }
