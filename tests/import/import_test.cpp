@@ -34,8 +34,7 @@ namespace {
 using namespace std::string_literals;
 
 // The disk, recording the files read.
-class RecordingFiles : public DiskFileSystem {
-  public:
+struct RecordingFiles : DiskFileSystem {
     std::optional<std::string> readFile(const std::string& path) override {
         pathsRead.push_back(path);
         return DiskFileSystem::readFile(path);
@@ -60,8 +59,7 @@ void importFile(Form1& form, const std::string& directory, const std::string& na
 }
 
 // A program after start-up, on the disk (recording what it reads), with a temporary directory.
-class ImportTest : public ::testing::Test {
-  protected:
+struct ImportTest : ::testing::Test {
     ImportTest() { program.startUp(); }
 
     testing::FakePlatform fake;
@@ -423,20 +421,16 @@ bool writeText(const std::string& path, std::uint64_t number) {
     return static_cast<bool>(std::ofstream(path) << number << std::flush);
 }
 
-class MemoryLimit : public ImportTest {
-  protected:
-    void SetUp() override {
+struct MemoryLimit : ImportTest {
+    // In a child: `enterLimit`, then an import through the panel asking `probe`, which
+    // must refuse the file (0) once the system's probe sees the limit; the child's
+    // alarm ("Alarm clock") ends it at the deadline.
+    void expectRefusedUnder(const std::function<bool()>& enterLimit, MemoryProbe& probe) {
         std::string spins(kMillionsOfSpins * 2'000'000, ',');  // "7,7,..."
         for (std::size_t i = 0; i < spins.size(); i += 2) {
             spins[i] = '7';
         }
         temp.write("huge.txt", "Spielbank Hamburg\r\nTisch 1\r\nJanuar\r\nPermanenz\r\n" + spins);
-    }
-
-    // In a child: `enterLimit`, then an import through the panel asking `probe`, which
-    // must refuse the file (0) once the system's probe sees the limit; the child's
-    // alarm ("Alarm clock") ends it at the deadline.
-    void expectRefusedUnder(const std::function<bool()>& enterLimit, MemoryProbe& probe) {
         const pid_t child = fork();
         if (child == 0) {
             alarm(kDeadlineSeconds);

@@ -14,12 +14,11 @@ deb=$(find "$work" -maxdepth 1 -name '*.deb' | head -n 1)
 
 [ "$(dpkg-deb -f "$deb" Package)" = lurnatik1 ] || fail "package name is not lurnatik1"
 depends=$(dpkg-deb -f "$deb" Depends)
-echo "Depends: $depends"
 # Package names alone, one a line: "libc6 (>= 2.34), libfoo | libbar" -> libc6 libfoo libbar.
 depends_names=$(tr ',|' '\n\n' <<<"$depends" | awk '{print $1}')
 for lib in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libc6 libstdc++6 \
     fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n; do
-    grep -qxF "$lib" <<<"$depends_names" || fail "Depends lacks $lib"
+    grep -qxF "$lib" <<<"$depends_names" || fail "Depends lacks $lib: $depends"
 done
 # Informational tags count too unless the package overrides them with a reason.
 findings=$(lintian --pedantic -I "$deb" 2>/dev/null | grep -E '^[EWIP]: ' || true)

@@ -9,20 +9,18 @@ namespace lurnatik {
 namespace {
 
 TEST(UserMountPoints, KeepsRealFileSystemsOnly) {
-    const std::string mounts =
-        "proc /proc proc rw 0 0\n"
-        "sysfs /sys sysfs rw 0 0\n"
-        "/dev/sda1 / ext4 rw 0 0\n"
-        "tmpfs /tmp tmpfs rw 0 0\n"
-        "cgroup2 /sys/fs/cgroup cgroup2 rw 0 0\n"
-        "/dev/sda2 /home ext4 rw 0 0\n"
-        "/dev/sdb1 /media/USB\\040Stick vfat rw 0 0\n"
-        "/dev/sda3 /run/bind ext4 rw 0 0\n"
-        "/dev/sda2 /home ext4 rw 0 0\n"
-        "server:/share /mnt/share nfs4 rw 0 0\n"
-        "overlay / overlay rw 0 0\n"
-        "broken line\n";
-    EXPECT_EQ(userMountPoints(mounts),
+    EXPECT_EQ(userMountPoints("proc /proc proc rw 0 0\n"
+                              "sysfs /sys sysfs rw 0 0\n"
+                              "/dev/sda1 / ext4 rw 0 0\n"
+                              "tmpfs /tmp tmpfs rw 0 0\n"
+                              "cgroup2 /sys/fs/cgroup cgroup2 rw 0 0\n"
+                              "/dev/sda2 /home ext4 rw 0 0\n"
+                              "/dev/sdb1 /media/USB\\040Stick vfat rw 0 0\n"
+                              "/dev/sda3 /run/bind ext4 rw 0 0\n"
+                              "/dev/sda2 /home ext4 rw 0 0\n"
+                              "server:/share /mnt/share nfs4 rw 0 0\n"
+                              "overlay / overlay rw 0 0\n"
+                              "broken line\n"),
               (std::vector<std::string>{"/", "/home", "/media/USB Stick", "/mnt/share"}));
 }
 
