@@ -456,8 +456,7 @@ struct MemoryLimit : ImportTest {
 TEST_F(MemoryLimit, HugeFileInAMemoryCgroupIsRefusedNotKilled) {
     const std::vector<MemoryCgroup> own = memoryCgroups();
     if (geteuid() != 0 || own.empty()) {
-        GTEST_SKIP() << "no memory cgroup can be made here (needs root and a mounted memory "
-                        "controller)";
+        GTEST_SKIP() << "no memory cgroup can be made here (needs root and a memory controller)";
     }
     const std::string group = own.front().directory + "/lurnatik-test-" + std::to_string(getpid());
     const char* limit = own.front().version == 2 ? "/memory.max" : "/memory.limit_in_bytes";
