@@ -5,7 +5,6 @@ set -Eeuo pipefail
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
 need_tools() {
-    local tool
     for tool in "$@"; do
         command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/install-deps installs it)" >&2; exit 1; }
     done

@@ -19,11 +19,10 @@ queue=lurnatik-test-$$
 # cups-pdf reads settings only from /etc/cups: those of cups-pdf:/NAME from
 # cups-pdf-NAME.conf.
 queue_conf=/etc/cups/cups-pdf-$queue.conf
-CUPSD_PID=
 on_failure() { { cat "$work/log/error_log" "$work/app.log" 2>/dev/null | tail -n 40; echo "${text:-}"; } >&2; }
 on_exit() {
     x_session_stop
-    stop_processes $CUPSD_PID
+    stop_processes ${CUPSD_PID:-}
     rm -f "$queue_conf"
 }
 

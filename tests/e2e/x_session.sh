@@ -8,8 +8,7 @@ X_XVFB_PID= X_APP_PID= X_WINDOW=
 # Waits up to $1 seconds for the command after $2 to succeed while process $2
 # runs.
 wait_for() {
-    local seconds=$1 pid=$2
-    local deadline=$((SECONDS + seconds))
+    local seconds=$1 pid=$2 deadline=$((SECONDS + $1))
     shift 2
     until "$@"; do
         kill -0 "$pid" 2>/dev/null || { echo "process $pid ended while waiting for: $*" >&2 && return 1; }

@@ -84,9 +84,8 @@ std::string permanenceFile(const std::vector<std::string>& dataLines) {
 // permanenz after an import of these spins: entry 0 empty, the spins at 1 to N,
 // twenty empty entries behind them.
 std::vector<PermanenzEntry> permanenzOf(const std::vector<double>& spins) {
-    std::vector<PermanenzEntry> entries(1);
-    entries.insert(entries.end(), spins.begin(), spins.end());
-    entries.resize(entries.size() + 20);
+    std::vector<PermanenzEntry> entries(1 + spins.size() + 20);
+    std::copy(spins.begin(), spins.end(), entries.begin() + 1);
     return entries;
 }
 
