@@ -5,9 +5,8 @@
 # rules as the installed tree, which install_tree_test.sh checks.
 # Usage: deb_package_test.sh BUILD_DIR
 . "$(dirname "$0")/../e2e/checks.sh"
-build=$1
 need_tools lintian
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 \
+cpack -G DEB --config "$1/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 \
     || { cat "$work/cpack.log" >&2 && fail "cpack -G DEB" && finish; }
 deb=$(find "$work" -maxdepth 1 -name '*.deb' | head -n 1)
 [ -n "$deb" ] || { fail "cpack made no .deb" && finish; }
