@@ -1,5 +1,4 @@
 // The grids as drawn and clicked, and lakut repainted during a long run.
-#include <QApplication>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScrollBar>

@@ -3,17 +3,13 @@
 // a dark colour scheme, with counts of any length, and zoomed to any factor.
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QApplication>
 #include <QFontInfo>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStyleOptionButton>
-#include <QTableView>
 #include <QWheelEvent>
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <map>
 #include <tuple>
 

@@ -1,12 +1,13 @@
-#include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QLabel>
 #include <QSet>
+#include <QTimer>
 #include <map>
 #include <ranges>
 
+#include "window/qt/program_icon.h"
 #include "window/qt/qt_convert.h"
+#include "window/qt/qt_session.h"
 #include "window_fixture.h"
 
 namespace lurnatik::qt_test {
@@ -103,6 +104,25 @@ TEST(TeardownTest, TheProgramMayGoBeforeItsWindow) {
     window.show();
     program.reset();
     EXPECT_EQ(window.findChild<QWidget*>("okstart"), nullptr);
+}
+
+TEST(ProgramIconTest, HasEveryThemeSizeWithoutAnIconTheme) {
+    QIcon::setThemeSearchPaths({});
+    const QIcon icon = programIcon();
+    for (const int size : {16, 22, 32, 48, 64, 128, 256}) {
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+        EXPECT_EQ(icon.pixmap(size).size(), QSize(size, size)) << size;
+    }
+}
+
+TEST(QtSessionTest, QuitClosesTheWindowAndLeavesTheEventLoop) {
+    QWidget window;
+    window.show();
+    QtSession session(&window);
+    QTimer::singleShot(0, [&] { session.quit(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // a safety net
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(window.isVisible());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <QComboBox>
 #include <QDeadlineTimer>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMetaEnum>
