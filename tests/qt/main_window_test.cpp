@@ -1,10 +1,17 @@
+#include <QComboBox>
+#include <QDeadlineTimer>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMetaEnum>
+#include <QPushButton>
 #include <QSet>
 #include <QTimer>
 #include <map>
 #include <ranges>
 
+#include "support/temp_dir.h"
 #include "window/qt/program_icon.h"
 #include "window/qt/qt_convert.h"
 #include "window/qt/qt_session.h"
@@ -123,6 +130,236 @@ TEST(QtSessionTest, QuitClosesTheWindowAndLeavesTheEventLoop) {
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // a safety net
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(window.isVisible());
+}
+
+class UserInputTest : public WindowTest {
+  protected:
+    // Each check, split by '|', reads a widget's property ("okstart.enabled=false")
+    // or a colour of its palette ("haltbei.Base=#ffffff").
+    void expectShown(const QString& checks) {
+        for (const QString& check : checks.split('|')) {
+            const QStringList part = check.section('=', 0, 0).split('.');
+            const QByteArray property = part[1].toLatin1();
+            const int role = QMetaEnum::fromType<QPalette::ColorRole>().keyToValue(property);
+            QWidget* w = widget(part[0].toStdString());
+            const QString read = role >= 0 ? w->palette().color(QPalette::ColorRole(role)).name()
+                                           : w->property(property).toString();
+            EXPECT_EQ(read, check.section('=', 1)) << check.toStdString();
+        }
+    }
+};
+
+// A user path: its steps, split by blanks, click a control ("okstart") or type
+// into one ("textanzahl<250"); then the widgets show what the handlers left.
+struct UserPath {
+    const char* name;
+    const char* steps;
+    const char* shown;
+};
+
+class UserPathTest : public UserInputTest, public ::testing::WithParamInterface<UserPath> {};
+
+TEST_P(UserPathTest, WidgetsShowWhatTheHandlersLeft) {
+    fake.session.directory = "/nonexistent";  // no info file
+    for (const QString& step : QString(GetParam().steps).split(' ', Qt::SkipEmptyParts)) {
+        const QStringList part = step.split('<');
+        QWidget* w = widget(part[0].toStdString());
+        part.size() > 1 ? QTest::keyClicks(w, part[1]) : QTest::mouseClick(w, Qt::LeftButton);
+    }
+    expectShown(GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, UserPathTest,
+    ::testing::Values(
+        UserPath{"AtStartUp", "",
+                 "okstart.enabled=false|okabbrechen.enabled=false|okdruck.enabled=false|"
+                 "haltbei.enabled=false|okexternok.enabled=false|okcopy.enabled=true|"
+                 "okinfo.enabled=true|okende.enabled=true|okextern.enabled=true|"
+                 "textanzahl.enabled=true|Frame1.visible=false|infotext.visible=false|"
+                 "File1.visible=false|Option1(0).checked=true|Option1(1).checked=false|"
+                 "Option1(2).checked=false|Option1(3).checked=false|textanzahl.text=|"
+                 "haltbei.text=|textanzahl.accessibleName=Anzahl Würfe|"
+                 "okstart.accessibleName=Start|lakut.Window=#c0ffc0|textanzahl.Base=#c0ffc0|"
+                 "lrot.Window=#ffe0c0|Label6.WindowText=#0000c0|Option1(1).Window=#e0e0e0"},
+        UserPath{"ACountEnablesStart", "textanzahl<250",
+                 "textanzahl.text=250|okstart.enabled=true"},
+        UserPath{"ATextThatCannotStartARunDisappears", "textanzahl<250 textanzahl<\b\b\b0",
+                 "textanzahl.text=|okstart.enabled=false"},
+        UserPath{"HaltBeiOpensInWhite", "Option1(2)", "haltbei.enabled=true|haltbei.Base=#ffffff"},
+        // Rotation/37 with fewer than 37 throws left falls back to Einzelschritt
+        // at once; the buttons show what the handler chose.
+        UserPath{"Rotation37FallsBack", "Option1(3)",
+                 "Option1(0).checked=true|Option1(3).checked=false|haltbei.enabled=false"},
+        UserPath{"ARunShowsItsCount", "textanzahl<100 Option1(1) okstart",
+                 "lakut.text=100|okstart.enabled=false|okdruck.enabled=true"},
+        UserPath{"InfoShowsItsBox", "okinfo",
+                 "infotext.visible=true|okinfo.text=Ende Info|infotext.plainText=Problem:\n"
+                 "Kann die Datei Info_Lurnatik1.txt nicht finden."},
+        UserPath{"EndeInfoHidesIt", "okinfo okinfo", "infotext.visible=false"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(UserInputTest, CursorStaysWhereTheUserTypedWhenAHandlerRewrites) {
+    // A handler that drops every letter x.
+    form.textanzahl.onChange = [&] {
+        std::string t = form.textanzahl.text();
+        std::erase(t, 'x');
+        form.textanzahl.setText(t);
+    };
+    auto* edit = widget<QLineEdit>("textanzahl");
+    QTest::keyClicks(edit, "1234");
+    edit->setCursorPosition(2);
+    QTest::keyClicks(edit, "x5");
+    EXPECT_EQ(form.textanzahl.text(), "12354") << "the 5 where the x was";
+}
+
+// A click that arrives while a handler lets the window's events through (the
+// keep-alive of a long run) is handled only after that handler has ended.
+TEST_F(UserInputTest, AnEventDuringAHandlerWaitsForItsEnd) {
+    bool running = false;
+    bool delivered = false;
+    std::vector<bool> handled;  // whether the other handler was running then
+    auto* ende = widget<QPushButton>("okende");
+    form.okende.onClick = [&] { handled.push_back(running); };
+    form.okcopy.onClick = [&] {
+        running = true;
+        const auto deliver = [&] { delivered = true, ende->click(); };
+        QMetaObject::invokeMethod(ende, deliver, Qt::QueuedConnection);
+        // A long run asks for repaints until its keep-alive has let the click through.
+        for (const QDeadlineTimer deadline(10000); !delivered && !deadline.hasExpired();) {
+            form.lakut.caption = "1";
+            form.lakut.repaint();
+        }
+        EXPECT_TRUE(delivered) << "the click came through during the run";
+        running = false;
+    };
+    QTest::mouseClick(widget("okcopy"), Qt::LeftButton);
+    for (const QDeadlineTimer deadline(10000); handled.empty() && !deadline.hasExpired();) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    }
+    EXPECT_EQ(handled, std::vector<bool>{false}) << "handled once, after the run";
+}
+
+// The import lists show the model's entries without running a handler, and pass
+// on a click on a file, a double-click on a directory and a drive chosen.
+TEST_F(UserInputTest, ImportListsShowTheirEntriesAndPassOnClicksDoubleClicksAndDrives) {
+    std::vector<std::string> calls;
+    form.Frame1.visible = true;
+    form.Drive1.items = {"/", "/mnt/a"};
+    form.Drive1.setDrive("/");
+    form.Drive1.onChange = [&] { calls.push_back("drive " + form.Drive1.drive()); };
+    form.Dir1.items = {"/", "daten", "alt", "neu"};
+    form.Dir1.pathEntries = 2;
+    form.Dir1.listIndex = 1;
+    form.Dir1.onOpen = [&](int index) { calls.push_back("open " + std::to_string(index)); };
+    form.File1.items = {"a.txt", "b.txt", "c.TXT"};
+    std::string clicked;  // a move of the highlight counts as a click too
+    form.File1.onClick = [&] { clicked = form.File1.fileName(); };
+    window->syncFromModel();
+
+    auto* dirs = widget<QListWidget>("Dir1");
+    auto* files = widget<QListWidget>("File1");
+    expectShown(
+        "Drive1.count=2|Drive1.currentText=/|Dir1.count=4|Dir1.currentRow=1|File1.count=3|"
+        "File1.currentRow=-1");
+    ASSERT_TRUE(dirs->item(3) && files->item(2));
+    EXPECT_EQ(dirs->item(3)->text(), "neu");
+    EXPECT_EQ(files->item(2)->text(), "c.TXT");
+    EXPECT_TRUE(calls.empty() && clicked.empty()) << "no handler runs on a sync";
+
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                      files->visualItemRect(files->item(1)).center());
+    doubleClick(dirs->viewport(), dirs->visualItemRect(dirs->item(2)).center());
+    emit widget<QComboBox>("Drive1")->activated(1);
+    EXPECT_EQ(clicked, "b.txt");
+    EXPECT_EQ(calls, (std::vector<std::string>{"open 2", "drive /mnt/a"}));
+    EXPECT_EQ(form.Drive1.drive(), "/mnt/a");
+}
+
+// OK reads the file the list highlights, whatever moved the highlight there; a
+// click anywhere in the list, on a file or not, is a click on File1.
+TEST_F(UserInputTest, OkReadsTheHighlightedFileWhateverMovedTheHighlight) {
+    QTest::mouseClick(widget("okextern"), Qt::LeftButton);
+    auto* files = widget<QListWidget>("File1");
+    auto* view = files->viewport();
+    auto at = [files](int row) { return files->visualItemRect(files->item(row)).center(); };
+    auto expectSame = [&](const char* step) {
+        EXPECT_EQ(form.File1.listIndex, files->currentRow()) << step;
+    };
+    form.File1.items = {"a.txt", "b.txt", "c.txt"};
+    window->syncFromModel();
+
+    QTest::mousePress(view, Qt::LeftButton, {}, at(0));
+    QTest::mouseMove(view, at(2));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, at(2));
+    expectSame("pressed on one file, released on another");
+    EXPECT_EQ(form.File1.fileName(), "c.txt");
+    QTest::mousePress(view, Qt::LeftButton, {}, at(1));
+    QTest::mouseMove(view, at(0));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(-20, -20));
+    expectSame("released outside the list");
+    doubleClick(view, at(1));
+    expectSame("double-click");
+    QTest::keyClick(files, Qt::Key_Up);
+    expectSame("key");
+    form.File1.items.assign(10000, "z.txt");
+    window->syncFromModel();
+    QTest::keyClick(files, Qt::Key_End);
+    expectSame("10,000 files");
+    EXPECT_EQ(form.File1.listIndex, 9999);
+    EXPECT_TRUE(form.okexternok.enabled);
+
+    form.File1.items.clear();
+    window->syncFromModel();
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_FALSE(form.okexternok.enabled) << "a click in the empty list";
+}
+
+// After a mouse click on Import, the keys that would start a run behind the panel
+// (Tab to textanzahl, 10, Tab to Start, Space) start none; the file imported then
+// replays from its first spin.
+TEST_F(UserInputTest, KeysDoNotReachTheControlsUnderTheOpenPanel) {
+    testing::TempDir dir;
+    dir.write("p.txt", "Spielbank Hamburg\r\nTisch 1\r\nJan\r\nx\r\n7\r\n8\r\n");
+    form.Dir1.setPath(dir.path());
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::mouseClick(widget("okextern"), Qt::LeftButton);
+    EXPECT_TRUE(widget("Frame1")->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_FALSE(widget("okcopy")->isEnabled()) << "no mouse or keys under the panel";
+    for (const auto& [tabs, text] : {std::pair(11, "10"), std::pair(2, " ")}) {
+        for (int i = 0; i < tabs; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    }
+    EXPECT_EQ(s.wurfnr, 0) << "no run started";
+    ASSERT_FALSE(form.Frame1.visible) << "Space was on Abbr.";
+    QWidget* back = QApplication::focusWidget();
+    EXPECT_TRUE(back->isVisible() && back->isEnabled()) << "the focus came back to the window";
+
+    QTest::mouseClick(widget("okextern"), Qt::LeftButton);
+    auto* files = widget<QListWidget>("File1");
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                      files->visualItemRect(files->item(0)).center());
+    QTest::mouseClick(widget("okexternok"), Qt::LeftButton);
+    ASSERT_EQ(s.importmodus, 1);
+    EXPECT_EQ(QApplication::focusWidget(), widget("textanzahl")) << "Import is disabled now";
+    QTest::mouseClick(widget("okstart"), Qt::LeftButton);
+    EXPECT_EQ(widget<QLabel>("lzahl")->text(), "7") << "the replay begins at spin 1";
+}
+
+// A window update that fails leaves the dispatch free for the events after it.
+TEST(EventDispatch, AFailedUpdateLeavesLaterEventsToRun) {
+    std::vector<int> handled;
+    EventDispatch dispatch([&] {
+        if (handled.size() == 1) {
+            throw std::runtime_error("update failed");
+        }
+    });
+    dispatch.run([&] { handled.push_back(1); });
+    dispatch.run([&] { handled.push_back(2); });
+    EXPECT_EQ(handled, (std::vector<int>{1, 2}));
 }
 
 }  // namespace
