@@ -179,8 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "haltbei.enabled=false|okexternok.enabled=false|okcopy.enabled=true|"
                  "okinfo.enabled=true|okende.enabled=true|okextern.enabled=true|"
                  "textanzahl.enabled=true|Frame1.visible=false|infotext.visible=false|"
-                 "File1.visible=false|Option1(0).checked=true|Option1(1).checked=false|"
-                 "Option1(2).checked=false|Option1(3).checked=false|textanzahl.text=|"
+                 "File1.visible=false|Option1(0).checked=true|textanzahl.text=|"
                  "haltbei.text=|textanzahl.accessibleName=Anzahl Würfe|"
                  "okstart.accessibleName=Start|lakut.Window=#c0ffc0|textanzahl.Base=#c0ffc0|"
                  "lrot.Window=#ffe0c0|Label6.WindowText=#0000c0|Option1(1).Window=#e0e0e0"},
