@@ -21,6 +21,11 @@ namespace {
 
 constexpr int kThrows = 1000000;
 
+// 1 red, 2 black, 0 neither.
+constexpr std::array<std::uint8_t, 37> kColour = {0, 1, 2, 1, 2, 1, 2, 1, 2, 1, 2, 2, 1,
+                                                  2, 1, 2, 1, 2, 1, 1, 2, 1, 2, 1, 2, 1,
+                                                  2, 1, 2, 2, 1, 2, 1, 2, 1, 2, 1};
+
 class NanosecondClock : public Clock {
   public:
     std::uint64_t seed() override {
@@ -65,9 +70,6 @@ struct Counters {
 void idealLoop(benchmark::State& state) {
     NanosecondClock steady;
     Clock& clock = steady;
-    static constexpr std::array<std::uint8_t, 37> kColour = {0, 1, 2, 1, 2, 1, 2, 1, 2, 1, 2, 2, 1,
-                                                             2, 1, 2, 1, 2, 1, 1, 2, 1, 2, 1, 2, 1,
-                                                             2, 1, 2, 2, 1, 2, 1, 2, 1, 2, 1};
     Generator generator;
     for (auto _ : state) {
         auto c = std::make_unique<Counters>();
@@ -123,7 +125,10 @@ void raiseFourCounts(benchmark::State& state) {
         std::array<std::string, 6> chances;
         for (const int n : numbers) {
             raiseCount(frequency[static_cast<std::size_t>(n)]);
-            raiseCount(chances[n % 2]);
+            if (n == 0) {
+                continue;
+            }
+            raiseCount(chances[kColour[static_cast<std::size_t>(n)] - 1]);
             raiseCount(chances[2 + (n < 19)]);
             raiseCount(chances[4 + (n & 1)]);
         }

@@ -71,13 +71,16 @@ void setStaticLabels(Form1& f) {
     f.Label1.alignment = Align::Centre;
 }
 
+// A value label of a group that shares font and colours.
+struct PlacedLabel {
+    Label& label;
+    Twips at;
+    const char* tooltip;
+};
+
 // The first-event labels under tabelle1: Terminal on pale green.
 void setEventLabels(Form1& f) {
-    const struct {
-        Label& label;
-        Twips at;
-        const char* tooltip;
-    } rows[] = {
+    const PlacedLabel rows[] = {
         {f.Label11,
          {945, 6615, 510, 195},
          " Bei diesem Wurf kam zum erstenmal eine Zahl doppelt vor. "},
@@ -96,11 +99,7 @@ void setEventLabels(Form1& f) {
 
 // The six counters of the even chances: black on peach.
 void setChanceCounters(Form1& f) {
-    const struct {
-        Label& label;
-        Twips at;
-        const char* tooltip;
-    } rows[] = {
+    const PlacedLabel rows[] = {
         {f.lrot, {4320, 2970, 735, 375}, " Anzahl Rot gefallen "},
         {f.lschwarz, {5220, 2970, 735, 375}, " Anzahl Schwarz gefallen "},
         {f.lklein, {4320, 4050, 735, 375}, " Anzahl Manque gefallen "},
