@@ -6,15 +6,13 @@
 
 namespace lurnatik {
 
-// The user's conventions for numbers and dates.
+// The user's conventions for numbers.
 class Locale {
   public:
     virtual ~Locale() = default;
     // The whole text as a number by the user's decimal separator and digit
     // grouping; nullopt when it is not a number as a whole.
     virtual std::optional<double> toNumber(std::string_view text) = 0;
-    // Today's date in the user's short date format (day, month, year).
-    virtual std::string shortDate() = 0;
 };
 
 }  // namespace lurnatik

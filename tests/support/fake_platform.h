@@ -1,6 +1,6 @@
 #pragma once
 // A scripted platform for tests and the scenario runner: message boxes answered
-// from a queue, a clock that counts, a fixed locale and date, the real disk, a
+// from a queue, a clock that counts, German number conventions, the real disk, a
 // text printer, and a session that records quitting.
 
 #include <cstdint>
@@ -43,8 +43,6 @@ class CountingClock : public Clock {
 class FakeLocale : public Locale {
   public:
     std::optional<double> toNumber(std::string_view text) override;
-    std::string shortDate() override { return date; }
-    std::string date = "06.12.2026";
 };
 
 // Memory as a test sets it; nullopt: nothing limits it.

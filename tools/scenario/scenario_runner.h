@@ -12,20 +12,6 @@
 
 namespace lurnatik {
 
-// Numbers as the program reads them, by the locale the environment names
-// (LC_ALL, LC_NUMERIC, LANG); the date stays fixed so that printed reports compare.
-class EnvironmentNumbers : public Locale {
-  public:
-    std::optional<double> toNumber(std::string_view text) override {
-        return system_.toNumber(text);
-    }
-    std::string shortDate() override { return fixedDate_.shortDate(); }
-
-  private:
-    QtLocale system_;
-    testing::FakeLocale fixedDate_;
-};
-
 class ScenarioRunner {
   public:
     // `programDirectory` is where the program's own files (the info text) lie.
@@ -50,7 +36,9 @@ class ScenarioRunner {
     std::ostream& out_;
     std::ostream& errors_;
     testing::FakePlatform fake_;
-    EnvironmentNumbers numbers_;
+    // Numbers as the program reads them, by the locale the environment names
+    // (LC_ALL, LC_NUMERIC, LANG).
+    QtLocale numbers_;
     Platform platform_{fake_.messageBox, fake_.clock,   numbers_,    fake_.files,
                        fake_.printer,    fake_.session, fake_.memory};
     Program program_{platform_};

@@ -1,7 +1,5 @@
 #include "window/qt/qt_locale.h"
 
-#include <QDate>
-
 namespace lurnatik {
 
 std::optional<double> QtLocale::toNumber(std::string_view text) {
@@ -12,10 +10,6 @@ std::optional<double> QtLocale::toNumber(std::string_view text) {
         return std::nullopt;
     }
     return value;
-}
-
-std::string QtLocale::shortDate() {
-    return locale_.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
 }  // namespace lurnatik

@@ -11,7 +11,6 @@ class QtLocale : public Locale {
   public:
     explicit QtLocale(const QLocale& locale = QLocale::system()) : locale_(locale) {}
     std::optional<double> toNumber(std::string_view text) override;
-    std::string shortDate() override;
 
   private:
     QLocale locale_;
