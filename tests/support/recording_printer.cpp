@@ -1,6 +1,5 @@
 #include "support/recording_printer.h"
 
-#include <ostream>
 #include <utility>
 
 namespace lurnatik::testing {
@@ -68,12 +67,6 @@ void RecordingPrinter::finish(std::vector<std::string> lines) {
     jobs.push_back(std::move(lines));
     if (onJobFinished) {
         onJobFinished(jobs.back());
-    }
-}
-
-void writeJob(std::ostream& out, const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) {
-        out << "printer| " << line << '\n';
     }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -58,9 +57,5 @@ class RecordingPrinter : public Printer {
     std::string line_;
     int position_ = 0;  // characters from the left edge
 };
-
-// Writes a job as the scenario transcript shows it, one "printer| " line per line
-// of the page.
-void writeJob(std::ostream& out, const std::vector<std::string>& lines);
 
 }  // namespace lurnatik::testing

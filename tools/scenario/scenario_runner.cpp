@@ -236,7 +236,9 @@ ScenarioRunner::ScenarioRunner(std::ostream& out, std::ostream& errors,
     : out_(out), errors_(errors) {
     fake_.session.directory = std::move(programDirectory);
     fake_.printer.onJobFinished = [this](const std::vector<std::string>& lines) {
-        testing::writeJob(out_, lines);
+        for (const std::string& line : lines) {
+            out_ << "printer| " << line << '\n';
+        }
     };
     program_.startUp();
 }
