@@ -1,6 +1,6 @@
 // The printed report, each confirmation by answer (its question, the setup
 // dialog before printing, the page printed, quitting, and a window left as it
-// was), the number item both printers write, and the info text.
+// was), and the info text.
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,6 @@
 
 #include "output/info_text.h"
 #include "output/report.h"
-#include "platform/number_item.h"
 #include "support/program_test.h"
 #include "support/temp_dir.h"
 
@@ -182,23 +181,6 @@ TEST_P(Confirmation, AsksItsQuestionAndDoesWhatTheAnswerSays) {
 
 INSTANTIATE_TEST_SUITE_P(ByAnswer, Confirmation, ::testing::ValuesIn(kConfirmed));
 
-// A sign or a blank, the plain digits with the user's separator, a trailing blank.
-TEST(NumberItem, SignBlankPlainDigitsTrailingBlank) {
-    const struct {
-        double value;
-        const char* separator;
-        const char* item;
-    } cases[] = {{100, ".", " 100 "},    {0, ".", " 0 "},     {-0.0, ".", " 0 "},
-                 {2.5, ",", " 2,5 "},    {2.5, ".", " 2.5 "}, {-3, ",", "-3 "},
-                 {-0.25, ",", "-0,25 "}, {0.1, ".", " 0.1 "}, {1e-5, ".", " 0.00001 "}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(numberItem(c.value, c.separator), c.item) << c.value;
-    }
-    EXPECT_EQ(numberItem(1000000, "\xC2\xB7"), " 1000000 ");
-    EXPECT_EQ(numberItem(1234567.125, ","), " 1234567,125 ");
-    EXPECT_EQ(numberItem(1e20, "."), " 100000000000000000000 ");
-}
-
 using namespace std::string_literals;
 
 constexpr const char* kFailureText = "Problem:\nKann die Datei Info_Lurnatik1.txt nicht finden.";
@@ -234,10 +216,6 @@ TEST_F(InfoText, ShowsTheFileAsItIsAtEachOpeningOrTheProblemWhenItIsMissing) {
         EXPECT_EQ(testing::snapshot(form), closed) << shown;
     }
     EXPECT_TRUE(fake.messageBox.asked.empty());
-    form.okinfo.caption = "info";  // any other caption does nothing
-    const auto other = testing::snapshot(form);
-    form.okinfo.click();
-    EXPECT_EQ(testing::snapshot(form), other);
 }
 
 // A file too large to hold, or a program directory that names no file: the box
@@ -259,16 +237,6 @@ TEST_F(InfoText, AFileThatCannotBeHeldOrAnUnknownDirectoryShowsTheProblem) {
         EXPECT_EQ(form.okinfo.caption, "Ende Info");
         toggleInfo(form, platform);
     }
-}
-
-// The file in the program's directory, whatever its name is made of.
-TEST(InfoFilePath, JoinsTheProgramDirectoryAndTheName) {
-    const std::string bin = "/opt/lurnatik1/bin";
-    const std::string latin1 = "/opt/Gr\xF6\xDF";
-    EXPECT_EQ(infoFilePath(bin), bin + "/info_lurnatik1.txt");
-    EXPECT_EQ(infoFilePath(bin + "/"), bin + "/info_lurnatik1.txt");
-    EXPECT_EQ(infoFilePath("/"), "/info_lurnatik1.txt");
-    EXPECT_EQ(infoFilePath(latin1), latin1 + "/info_lurnatik1.txt");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "platform/number_item.h"
 #include "support/temp_dir.h"
 
 namespace lurnatik {
@@ -57,6 +58,23 @@ TEST(DiskFileSystem, ListsAndReadsRegularTextFilesInNameOrder) {
     EXPECT_EQ(files.readFile(temp.file("pipe.txt")), std::nullopt) << "and does not wait";
     EXPECT_TRUE(files.textFiles(temp.file("fehlt")).empty());
     EXPECT_TRUE(files.subdirectories(temp.file("fehlt")).empty());
+}
+
+// A sign or a blank, the plain digits with the user's separator, a trailing blank.
+TEST(NumberItem, SignBlankPlainDigitsTrailingBlank) {
+    const struct {
+        double value;
+        const char* separator;
+        const char* item;
+    } cases[] = {{100, ".", " 100 "},    {0, ".", " 0 "},     {-0.0, ".", " 0 "},
+                 {2.5, ",", " 2,5 "},    {2.5, ".", " 2.5 "}, {-3, ",", "-3 "},
+                 {-0.25, ",", "-0,25 "}, {0.1, ".", " 0.1 "}, {1e-5, ".", " 0.00001 "}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(numberItem(c.value, c.separator), c.item) << c.value;
+    }
+    EXPECT_EQ(numberItem(1000000, "\xC2\xB7"), " 1000000 ");
+    EXPECT_EQ(numberItem(1234567.125, ","), " 1234567,125 ");
+    EXPECT_EQ(numberItem(1e20, "."), " 100000000000000000000 ");
 }
 
 }  // namespace

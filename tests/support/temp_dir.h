@@ -1,6 +1,6 @@
 #pragma once
 // A fresh directory under the system's temporary directory, removed with all it
-// holds afterwards (made accessible first, for tests that take permissions away).
+// holds afterwards.
 
 #include <stdlib.h>
 
@@ -23,8 +23,6 @@ class TempDir {
     }
     ~TempDir() {
         std::error_code error;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, error);
         std::filesystem::remove_all(path_, error);
     }
     TempDir(const TempDir&) = delete;

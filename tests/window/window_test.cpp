@@ -1,4 +1,3 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -96,11 +95,8 @@ TEST_F(Window, ClearingButtonsEmptyTabelle2ButForWaitingMarks) {
     }
 }
 
-TEST_F(Window, GivesTheInitialValuesAndNumbersTheFrequencyTable) {
-    EXPECT_THAT(
-        (std::vector<double>{s.wurfnr, s.haltwurf, double(s.importmodus), double(s.doppelzahl),
-                             double(s.doppelstatus), double(s.rotwurfnr)}),
-        ::testing::ElementsAre(0, 0, 0, 200, 0, 0));
+// The start-up values of the variables are pinned by the run tables.
+TEST_F(Window, NumbersTheFrequencyTableWithoutCountsOrMarks) {
     for (int r = 0; r <= 36; ++r) {
         EXPECT_EQ(t1(r, 0), std::to_string(r));
         EXPECT_EQ(t1(r, 1) + t1(r, 2) + t1(r, 3), "");
