@@ -456,14 +456,15 @@ class CoarseClock : public Clock {
     std::uint64_t reads_ = 0;
 };
 
-// 370,000 throws of "Durchlauf" through the whole program, with the real clock,
-// a coarse one and one that counts. The bounds are ones a correct generator
-// exceeds less than once in a million runs.
+// 370,000 throws of "Durchlauf" through the whole program, with the real clock
+// (twice: no two starts draw the same numbers), a coarse one and one that counts.
+// The bounds are ones a correct generator exceeds less than once in a million runs.
 TEST(ThrowStatistics, EveryNumberComesWithProbabilityOneIn37) {
     testing::FakePlatform fake;
     SteadyClock steady;
     CoarseClock coarse;
-    Clock* const clocks[] = {&steady, &coarse, &fake.clock};
+    Clock* const clocks[] = {&steady, &steady, &coarse, &fake.clock};
+    std::vector<std::string> counts;  // column 1 of tabelle1 after each run
     for (Clock* clock : clocks) {
         Platform platform{fake.messageBox, *clock,       fake.locale,
                           fake.files,      fake.printer, fake.session};
@@ -479,7 +480,9 @@ TEST(ThrowStatistics, EveryNumberComesWithProbabilityOneIn37) {
         const double expected = n / 37;
         double chiSquare = 0;
         double doubles = 0;
+        std::string& column = counts.emplace_back();
         for (int r = 0; r <= 36; ++r) {
+            column += form.tabelle1.cell(r, 1).text + " ";
             const double observed = readNumber(form.tabelle1.cell(r, 1).text);
             chiSquare += (observed - expected) * (observed - expected) / expected;
             doubles += readNumber(form.tabelle1.cell(r, 2).text);
@@ -496,6 +499,7 @@ TEST(ThrowStatistics, EveryNumberComesWithProbabilityOneIn37) {
         // Two-sided normal bound at 1e-6.
         EXPECT_LT(std::fabs(doubles - mean), 4.8917 * sd) << "doubles " << doubles;
     }
+    EXPECT_NE(counts[0], counts[1]) << "two starts on the real clock drew the same numbers";
 }
 
 }  // namespace
