@@ -1,11 +1,11 @@
 #include <QApplication>
 
-#include "window/program.h"
-#include "window/qt/main_window.h"
-#include "window/qt/program_icon.h"
-#include "window/qt/qt_platform.h"
-#include "window/qt/qt_printer.h"
-#include "window/qt/translations.h"
+#include "program/program.h"
+#include "qt/main_window.h"
+#include "qt/program_icon.h"
+#include "qt/qt_platform.h"
+#include "qt/qt_printer.h"
+#include "qt/translations.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

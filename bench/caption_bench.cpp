@@ -9,11 +9,11 @@
 #include <string>
 #include <utility>
 
+#include "model/instruction_text.h"
+#include "program/program.h"
+#include "qt/main_window.h"
 #include "qt_application.h"
 #include "support/fake_platform.h"
-#include "window/model/instruction_text.h"
-#include "window/program.h"
-#include "window/qt/main_window.h"
 
 namespace lurnatik {
 namespace {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "platform/disk_file_system.h"
+#include "program/program.h"
 #include "support/fake_platform.h"
-#include "window/program.h"
 
 namespace lurnatik {
 namespace {

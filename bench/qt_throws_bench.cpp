@@ -10,11 +10,11 @@
 #include <memory>
 
 #include "platform/steady_clock.h"
+#include "program/program.h"
+#include "qt/main_window.h"
+#include "qt/zoom.h"
 #include "qt_application.h"
 #include "support/fake_platform.h"
-#include "window/program.h"
-#include "window/qt/main_window.h"
-#include "window/qt/zoom.h"
 
 namespace lurnatik {
 namespace {

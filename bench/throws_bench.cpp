@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "core/count_text.h"
+#include "model/random.h"
+#include "program/program.h"
 #include "support/fake_platform.h"
-#include "window/model/random.h"
-#include "window/program.h"
 
 namespace lurnatik {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/model/form.h"
+#include "model/form.h"
 
 namespace lurnatik {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "model/form.h"
 #include "platform/clock.h"
-#include "window/model/form.h"
 
 namespace lurnatik {
 

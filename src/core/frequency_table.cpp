@@ -1,6 +1,6 @@
 #include "core/frequency_table.h"
 
-#include "window/model/state.h"
+#include "model/state.h"
 
 namespace lurnatik {
 

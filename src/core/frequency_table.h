@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/model/grid.h"
+#include "model/grid.h"
 
 namespace lurnatik {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The click on okstart: throws until the mode says stop or the run has ended.
 
+#include "model/form.h"
 #include "platform/platform.h"
-#include "window/model/form.h"
 
 namespace lurnatik {
 

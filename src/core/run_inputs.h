@@ -1,8 +1,8 @@
 #pragma once
 // The three inputs that set a run up: throws wanted, halt throw and mode.
 
+#include "model/form.h"
 #include "platform/locale.h"
-#include "window/model/form.h"
 
 namespace lurnatik {
 

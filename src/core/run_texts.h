@@ -1,7 +1,7 @@
 #pragma once
 // Texts and colours that the run control writes into the window.
 
-#include "window/model/form.h"
+#include "model/form.h"
 
 namespace lurnatik {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "import/permanence_reader.h"
-#include "window/model/instruction_text.h"
+#include "model/instruction_text.h"
 
 namespace lurnatik {
 namespace {

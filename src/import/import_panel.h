@@ -2,8 +2,8 @@
 // The import panel Frame1: choosing a permanence file through the drive,
 // directory and file lists, then OK (the reader) or Abbr.
 
+#include "model/form.h"
 #include "platform/platform.h"
-#include "window/model/form.h"
 
 namespace lurnatik {
 

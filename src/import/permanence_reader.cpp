@@ -6,7 +6,7 @@
 #include "core/number_text.h"
 #include "import/item_reader.h"
 #include "import/text_encoding.h"
-#include "window/model/text.h"
+#include "model/text.h"
 
 namespace lurnatik {
 namespace {

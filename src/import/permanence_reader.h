@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "model/form.h"
+#include "model/permanenz_entry.h"
 #include "platform/platform.h"
-#include "window/model/form.h"
-#include "window/model/permanenz_entry.h"
 
 namespace lurnatik {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "window/model/text.h"
+#include "model/text.h"
 
 namespace lurnatik {
 namespace {

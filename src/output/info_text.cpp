@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "import/text_encoding.h"
+#include "model/text.h"
 #include "platform/file_system.h"
-#include "window/model/text.h"
 
 namespace lurnatik {
 namespace {

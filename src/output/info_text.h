@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "model/form.h"
 #include "platform/platform.h"
-#include "window/model/form.h"
 
 namespace lurnatik {
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "model/form.h"
 #include "platform/platform.h"
-#include "window/model/form.h"
 
 namespace lurnatik {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "model/text.h"
 #include "output/print_question.h"
-#include "window/model/text.h"
 
 namespace lurnatik {
 namespace {

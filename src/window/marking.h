@@ -1,7 +1,7 @@
 #pragma once
 // Marking numbers in tabelle1 and clearing the marks or their records.
 
-#include "window/model/form.h"
+#include "model/form.h"
 
 namespace lurnatik {
 

@@ -3,8 +3,8 @@
 #include "core/frequency_table.h"
 #include "core/number_text.h"
 #include "core/run_texts.h"
+#include "model/instruction_text.h"
 #include "window/marks.h"
-#include "window/model/instruction_text.h"
 
 namespace lurnatik {
 namespace {

@@ -14,9 +14,9 @@
 #include "core/count_text.h"
 #include "core/drawing.h"
 #include "core/number_text.h"
+#include "model/random.h"
 #include "platform/steady_clock.h"
 #include "support/program_test.h"
-#include "window/model/random.h"
 
 namespace lurnatik {
 namespace {

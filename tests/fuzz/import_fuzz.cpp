@@ -10,8 +10,8 @@
 
 #include "import/item_reader.h"
 #include "import/text_encoding.h"
+#include "program/program.h"
 #include "support/fake_platform.h"
-#include "window/program.h"
 
 namespace lurnatik::fuzzing {
 namespace {

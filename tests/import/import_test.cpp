@@ -22,11 +22,11 @@
 #include "import/item_reader.h"
 #include "import/permanence_reader.h"
 #include "import/text_encoding.h"
+#include "model/instruction_text.h"
 #include "platform/disk_file_system.h"
 #include "platform/memory_probe.h"
 #include "support/program_test.h"
 #include "support/temp_dir.h"
-#include "window/model/instruction_text.h"
 
 namespace lurnatik {
 namespace {

@@ -2,10 +2,10 @@
 #include <QApplication>
 #include <iostream>
 
-#include "window/program.h"
-#include "window/qt/main_window.h"
-#include "window/qt/qt_platform.h"
-#include "window/qt/qt_printer.h"
+#include "program/program.h"
+#include "qt/main_window.h"
+#include "qt/qt_platform.h"
+#include "qt/qt_printer.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -12,11 +12,11 @@
 #include <map>
 #include <tuple>
 
+#include "qt/caption_fit.h"
+#include "qt/control_bindings.h"
+#include "qt/qt_convert.h"
+#include "qt/zoom.h"
 #include "window/marks.h"
-#include "window/qt/caption_fit.h"
-#include "window/qt/control_bindings.h"
-#include "window/qt/qt_convert.h"
-#include "window/qt/zoom.h"
 #include "window_fixture.h"
 
 namespace lurnatik::qt_test {

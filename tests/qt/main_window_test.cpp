@@ -13,10 +13,10 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "qt/program_icon.h"
+#include "qt/qt_convert.h"
+#include "qt/qt_session.h"
 #include "support/temp_dir.h"
-#include "window/qt/program_icon.h"
-#include "window/qt/qt_convert.h"
-#include "window/qt/qt_session.h"
 #include "window_fixture.h"
 
 namespace lurnatik::qt_test {

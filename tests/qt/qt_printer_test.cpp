@@ -2,7 +2,7 @@
 // the report's words must stand in their columns, the window image must be there
 // whole and lossless.
 
-#include "window/qt/qt_printer.h"
+#include "qt/qt_printer.h"
 
 #include <gtest/gtest.h>
 
@@ -25,10 +25,10 @@
 
 #include <sys/stat.h>
 
+#include "program/program.h"
+#include "qt/main_window.h"
+#include "qt/qt_message_box.h"
 #include "support/fake_platform.h"
-#include "window/program.h"
-#include "window/qt/main_window.h"
-#include "window/qt/qt_message_box.h"
 
 namespace lurnatik {
 namespace {

@@ -14,8 +14,8 @@
 #include <memory>
 #include <string>
 
+#include "qt/main_window.h"
 #include "support/program_test.h"
-#include "window/qt/main_window.h"
 
 namespace lurnatik::qt_test {
 

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "core/number_text.h"
+#include "program/program.h"
 #include "support/fake_platform.h"
-#include "window/program.h"
 
 namespace lurnatik::testing {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "program/program.h"
+#include "qt/qt_locale.h"
 #include "support/fake_platform.h"
-#include "window/program.h"
-#include "window/qt/qt_locale.h"
 
 namespace lurnatik {
 
