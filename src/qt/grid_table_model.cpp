@@ -18,16 +18,17 @@ int GridTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant GridTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= grid_.rows() || index.column() >= grid_.cols()) {
+    const Cell* shown = shownCell(index);
+    if (shown == nullptr) {
         return {};
     }
     switch (role) {
         case Qt::DisplayRole:
-            return toQString(grid_.cell(index.row(), index.column()).text);
+            return toQString(shown->text);
         case Qt::BackgroundRole:
-            return cellColours(index).background;
+            return cellColours(*shown, index.column()).background;
         case Qt::ForegroundRole:
-            return cellColours(index).text;
+            return cellColours(*shown, index.column()).text;
         case Qt::TextAlignmentRole:
             return static_cast<int>(alignment(grid_.colAlignment(index.column())));
         case Qt::AccessibleTextRole:
@@ -51,6 +52,13 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
 
 void GridTableModel::refresh() {
     readColours();
+    shownCols_ = grid_.cols();
+    shown_.clear();
+    for (int r = 0; r < grid_.rows(); ++r) {
+        for (int c = 0; c < shownCols_; ++c) {
+            shown_.push_back(grid_.cell(r, c));
+        }
+    }
     if (grid_.rows() > 0 && grid_.cols() > 0) {
         emit dataChanged(index(0, 0), index(grid_.rows() - 1, grid_.cols() - 1));
     }
@@ -71,12 +79,20 @@ GridTableModel::CellColours GridTableModel::coloursOf(Colour background) const {
     return {toQColor(background), textColourOn(background, grid_.foreground)};
 }
 
-GridTableModel::CellColours GridTableModel::cellColours(const QModelIndex& index) const {
-    const Colour own = grid_.cell(index.row(), index.column()).background;
+const Cell* GridTableModel::shownCell(const QModelIndex& index) const {
+    if (!index.isValid() || index.column() >= shownCols_) {
+        return nullptr;
+    }
+    const auto at = static_cast<std::size_t>(index.row() * shownCols_ + index.column());
+    return at < shown_.size() ? &shown_[at] : nullptr;
+}
+
+GridTableModel::CellColours GridTableModel::cellColours(const Cell& cell, int col) const {
+    const Colour own = cell.background;
     if (own != colours::none) {
         return coloursOf(own);
     }
-    return index.column() < grid_.fixedCols() ? fixed_ : cells_;
+    return col < grid_.fixedCols() ? fixed_ : cells_;
 }
 
 void GridTableModel::readColours() {

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <vector>
 
 #include "model/grid.h"
 #include "qt/accessible_names.h"
@@ -34,10 +35,17 @@ class GridTableModel : public QAbstractTableModel {
         QColor text;
     };
     CellColours coloursOf(Colour background) const;
-    CellColours cellColours(const QModelIndex& index) const;
+    CellColours cellColours(const Cell& cell, int col) const;
+    // The cell as the last refresh found it, or null outside the grid.
+    const Cell* shownCell(const QModelIndex& index) const;
     void readColours();
 
     const Grid& grid_;
+    // The cells as the window last brought them up to date, row by row: a paint
+    // that comes in the middle of a run (the window uncovered, maximised) shows
+    // the same throw as every other control, not the counts of the moment.
+    std::vector<Cell> shown_;
+    int shownCols_ = 0;
     GridAnnouncer announcer_;
     CellColours cells_;  // cells without a colour of their own
     CellColours fixed_;  // the same in the fixed columns

@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
+#include "qt/contrast.h"
 #include "qt/qt_convert.h"
 
 namespace lurnatik {
@@ -11,17 +12,36 @@ namespace {
 
 constexpr WidgetBinding::Roles kList{QPalette::Base, QPalette::Text, false};
 
+// A style icon at exactly the list's icon size: the style has each icon in
+// other sizes, and an icon is never drawn larger than its largest one.
+QIcon atIconSize(const QListWidget* list, QStyle::StandardPixmap which) {
+    const QIcon icon = list->style()->standardIcon(which, nullptr, list);
+    const qreal ratio = list->devicePixelRatioF();
+    const QSize size = list->iconSize() * ratio;
+    QPixmap largest = icon.pixmap(icon.actualSize(QSize(256, 256)));
+    QPixmap exact = largest.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    exact.setDevicePixelRatio(ratio);
+    return QIcon(exact);
+}
+
 // The first `openEntries` items are directories on the way to the current one.
-void fill(QListWidget* list, const std::vector<std::string>& items, int openEntries) {
-    const QIcon open = list->style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closed = list->style()->standardIcon(QStyle::SP_DirIcon);
-    list->clear();
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        auto* item = new QListWidgetItem(toQString(items[i]), list);
-        if (openEntries >= 0) {
-            item->setIcon(static_cast<int>(i) < openEntries ? open : closed);
-        }
+void setIcons(QListWidget* list, int openEntries) {
+    if (openEntries < 0) {
+        return;
     }
+    const QIcon open = atIconSize(list, QStyle::SP_DirOpenIcon);
+    const QIcon closed = atIconSize(list, QStyle::SP_DirIcon);
+    for (int i = 0; i < list->count(); ++i) {
+        list->item(i)->setIcon(i < openEntries ? open : closed);
+    }
+}
+
+void fill(QListWidget* list, const std::vector<std::string>& items, int openEntries) {
+    list->clear();
+    for (const std::string& item : items) {
+        new QListWidgetItem(toQString(item), list);
+    }
+    setIcons(list, openEntries);
 }
 
 // Shows the model's entries and selected entry; the widget's own signals stay
@@ -44,6 +64,7 @@ void configure(QListWidget* list) {
     // Long names are cut at the right edge, as in the old list boxes.
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setTextElideMode(Qt::ElideNone);
+    list->setPalette(withReadableSelection(list->palette()));
 }
 
 void scaleIcons(QListWidget* list, double zoom) {
@@ -113,6 +134,7 @@ DirBinding::DirBinding(DirList& dirs, QWidget* parent, EventDispatch& dispatch)
 void DirBinding::setZoom(double zoom) {
     WidgetBinding::setZoom(zoom);
     scaleIcons(list_, zoom);
+    setIcons(list_, pathEntries_);
 }
 
 void DirBinding::sync() {

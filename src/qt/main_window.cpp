@@ -13,7 +13,10 @@
 
 namespace lurnatik {
 
-MainWindow::MainWindow() : dispatch_([this] { afterEvent(); }), options_(new QButtonGroup(this)) {
+MainWindow::MainWindow()
+    : dispatch_([this] { afterEvent(); }),
+      options_(new QButtonGroup(this)),
+      style_(std::make_unique<ZoomStyle>()) {
     setObjectName(QStringLiteral("Form1"));
     options_->setExclusive(true);
 }
@@ -87,6 +90,7 @@ void MainWindow::bindControls(Form1& form) {
             parent = found->second;
         }
         auto binding = makeBinding(form, *control, parent, dispatch_, *options_);
+        useZoomStyle(binding->widget());
         binding->widget()->setAccessibleName(lurnatik::accessibleName(control->name()));
         if (control->kind() == Kind::Frame) {
             containers[control] = binding->widget();
@@ -97,6 +101,14 @@ void MainWindow::bindControls(Form1& form) {
                                                           [this] { syncFromModel(); });
         }
         bindings_.push_back(std::move(binding));
+    }
+}
+
+// Scroll bars and other inner parts are widgets of their own.
+void MainWindow::useZoomStyle(QWidget* widget) {
+    widget->setStyle(style_.get());
+    for (QWidget* part : widget->findChildren<QWidget*>()) {
+        part->setStyle(style_.get());
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QWheelEvent>
 #include <QWidget>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "qt/event_dispatch.h"
 #include "qt/lakut_repainter.h"
 #include "qt/widget_binding.h"
+#include "qt/zoom_style.h"
 
 namespace lurnatik {
 
@@ -62,6 +64,7 @@ class MainWindow : public QWidget {
 
     void placeWindow(const Form1& form);
     void bindControls(Form1& form);
+    void useZoomStyle(QWidget* widget);
     void orderTabStops();
     void moveFocusWithPanels(QWidget* focusBefore);
     // The first tab stop that takes the focus, inside `area` when given.
@@ -71,6 +74,9 @@ class MainWindow : public QWidget {
     void zoomNow(double zoom);
     void applyZoom(double zoom);
     double largestZoomOnScreen() const;
+    double zoomForSize() const;
+    void followScreen();
+    void fitScreen();
     void keepOnScreen();
     bool zoomByKey(const QKeyEvent& event);
     bool zoomByWheel(const QWheelEvent& event);
@@ -83,10 +89,13 @@ class MainWindow : public QWidget {
     int wheelSteps_ = 0;  // in eighths of a degree, as the wheel reports them
     EventDispatch dispatch_;
     QButtonGroup* options_;
+    // Before the bindings, so that no widget outlives the style it is drawn in.
+    std::unique_ptr<ZoomStyle> style_;
     std::vector<std::unique_ptr<WidgetBinding>> bindings_;
     std::vector<QWidget*> tabStops_;  // in tab order
     std::vector<Panel> panels_;
     std::unique_ptr<LakutRepainter> repainter_;
+    QPointer<QScreen> followed_;  // whose size changes the window follows
 };
 
 }  // namespace lurnatik

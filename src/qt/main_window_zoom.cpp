@@ -1,5 +1,7 @@
 // How the window zooms: by its size, by the keys and by the wheel.
+#include <QApplication>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 #include "qt/main_window.h"
@@ -38,10 +40,21 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
         zoomWaiting_.reset();
         return;
     }
-    applyZoom(zoomToFit(size(), design_));
+    applyZoom(zoomForSize());
+}
+
+// A window larger than the screen (sized by a program, or left from a larger
+// screen) zooms no further than the keys would: as far as the screen shows.
+double MainWindow::zoomForSize() const {
+    return std::min(zoomToFit(size(), design_), std::max(kSmallestZoom, largestZoomOnScreen()));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this && event->type() == QEvent::Show) {
+        connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::followScreen,
+                Qt::UniqueConnection);
+        followScreen();
+    }
     if (form_ != nullptr && event->type() == QEvent::KeyPress &&
         zoomByKey(*static_cast<QKeyEvent*>(event))) {
         return true;
@@ -77,7 +90,7 @@ double MainWindow::zoomToCome() const {
     if (zoomWaiting_) {
         return *zoomWaiting_;
     }
-    return resizeWaiting_ ? zoomToFit(size(), design_) : zoom_;
+    return resizeWaiting_ ? zoomForSize() : zoom_;
 }
 
 void MainWindow::applyZoom(double zoom) {
@@ -86,6 +99,15 @@ void MainWindow::applyZoom(double zoom) {
     }
     zoom_ = zoom;
     setUpdatesEnabled(false);
+    style_->setZoom(zoom);
+    // Widgets keep the sizes the style gave them (a scroll bar's width) until
+    // they learn that it changed.
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (child->style() == style_.get()) {
+            QEvent changed(QEvent::StyleChange);
+            QApplication::sendEvent(child, &changed);
+        }
+    }
     setFont(toQFont(Font{}, 0, zoom));
     for (const auto& binding : bindings_) {
         binding->setZoom(zoom);
@@ -102,7 +124,35 @@ double MainWindow::largestZoomOnScreen() const {
     return zoomToFit(shown->availableGeometry().size() - decoration, design_);
 }
 
-// A window grown past the screen's edge is moved back onto it.
+// The screen the window is on may change its size, or the window may move to
+// another screen: it then zooms no further than that screen shows, and stays on it.
+void MainWindow::followScreen() {
+    QScreen* shown = screen();
+    if (shown != followed_) {
+        if (followed_ != nullptr) {
+            disconnect(followed_, nullptr, this, nullptr);
+        }
+        followed_ = shown;
+        if (shown != nullptr) {
+            connect(shown, &QScreen::availableGeometryChanged, this, &MainWindow::fitScreen);
+        }
+    }
+    fitScreen();
+}
+
+void MainWindow::fitScreen() {
+    if (form_ == nullptr) {
+        return;
+    }
+    if (zoomToCome() > largestZoomOnScreen()) {
+        zoomTo(largestZoomOnScreen());
+    } else if (!dispatch_.busy()) {
+        keepOnScreen();
+    }
+}
+
+// A window grown past the screen's edge is moved back onto it; one larger than
+// the screen keeps its title bar and top left corner on it.
 void MainWindow::keepOnScreen() {
     const QScreen* shown = screen();
     if (shown == nullptr) {

@@ -77,10 +77,18 @@ QColor textColourOn(Colour background, Colour foreground) {
 }
 
 QColor greyedTextOn(Colour background) {
-    if (isDesktopColour(background)) {
-        return QGuiApplication::palette().color(QPalette::Disabled, textRoleOn(background));
+    if (!isDesktopColour(background)) {
+        return toQColor(kGreyedText);
     }
-    return toQColor(kGreyedText);
+    const QPalette palette = QGuiApplication::palette();
+    const QPalette::ColorRole role = textRoleOn(background);
+    const QColor greyed = palette.color(QPalette::Disabled, role);
+    // Schemes give no disabled colour for text on the info colour (it is the
+    // enabled one): a disabled control there is greyed as a disabled button is.
+    if (greyed == palette.color(QPalette::Active, role)) {
+        return palette.color(QPalette::Disabled, QPalette::ButtonText);
+    }
+    return greyed;
 }
 
 QFont toQFont(const Font& font, int maxPixelHeight, double zoom) {

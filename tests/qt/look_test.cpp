@@ -5,11 +5,16 @@
 #include <QAccessible>
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QTextBrowser>
 #include <QWheelEvent>
 #include <algorithm>
+#include <functional>
 #include <map>
+#include <set>
 #include <tuple>
 
 #include "qt/caption_fit.h"
@@ -177,9 +182,43 @@ double drawnContrast(const QImage& area) {
     return most;
 }
 
-// Every control that shows text, in a window opened under the light scheme of the
-// style and in one opened under a dark scheme.
-TEST_F(LookTest, EveryTextStandsOutFromItsBackgroundInLightAndDarkSchemes) {
+// The colour schemes people use, as their desktops hand them to Qt: the style's
+// light one, qt6ct's "darker" and GTK 3's Adwaita:dark. The dark ones by their
+// 21 roles (qt6ct's order of QPalette::ColorRole), active and disabled; the
+// inactive group as the active one.
+std::vector<std::pair<std::string, QPalette>> schemes() {
+    const auto from = [](const QString& active, const QString& disabled) {
+        QPalette palette;
+        for (const auto& [group, colours] : {std::pair{QPalette::Active, active},
+                                             {QPalette::Inactive, active},
+                                             {QPalette::Disabled, disabled}}) {
+            const QStringList names = colours.split(' ');
+            for (int role = 0; role < names.size(); ++role) {
+                palette.setColor(group, QPalette::ColorRole(role), QColor(names[role]));
+            }
+        }
+        return palette;
+    };
+    const QString gtk[] = {
+        "#f0f0f0 #323232 #4b4b4b #2a2a2a #212121 #262626 #f0f0f0 #4b4b4b #f0f0f0 #242424 #323232 "
+        "#191919 #308cc6 #f0f0f0 #308cc6 #ff00ff #2b2b2b #000000 #ffffdc #000000 #f0f0f0",
+        "#828282 #323232 #4b4b4b #2a2a2a #bebebe #262626 #828282 #4b4b4b #828282 #323232 #323232 "
+        "#252525 #919191 #f0f0f0 #308cc6 #ff00ff #2b2b2b #000000 #ffffdc #000000 #f0f0f0"};
+    const QString qt6ct[] = {
+        "#ffffff #424245 #979797 #5e5c5b #302f2e #4a4947 #ffffff #ffffff #ffffff #3d3d3d #222020 "
+        "#e7e4e0 #12608a #f9f9f9 #0986d3 #a70b06 #5c5b5a #ffffff #3f3f36 #ffffff #80ffffff",
+        "#808080 #424245 #979797 #5e5c5b #302f2e #4a4947 #808080 #ffffff #808080 #3d3d3d #222020 "
+        "#e7e4e0 #12608a #808080 #0986d3 #a70b06 #5c5b5a #ffffff #3f3f36 #ffffff #80ffffff"};
+    return {{"light", QApplication::style()->standardPalette()},
+            {"qt6ct darker", from(qt6ct[0], qt6ct[1])},
+            {"GTK3 Adwaita:dark", from(gtk[0], gtk[1])}};
+}
+
+// Every control that shows text, in a window opened under each scheme. Start's
+// caption is greyed when disabled, as the other disabled buttons are: clearly
+// less contrast than when Start can be pressed, but showing. The selected entry
+// of each import list is readable, focused or not.
+TEST_F(LookTest, EveryTextStandsOutAndDisabledStartLooksDisabledInEveryScheme) {
     for (const char* name : kCounters) {
         form.find(name)->caption = "12345";
     }
@@ -195,15 +234,21 @@ TEST_F(LookTest, EveryTextStandsOutFromItsBackgroundInLightAndDarkSchemes) {
     form.tabelle2.setText("30");
     form.tabelle1.setRow(0);
     form.tabelle2.setRow(0);
-    const QPalette light = QApplication::style()->standardPalette();
-    // A dark scheme as Qt derives it from its button and window colours.
-    const QPalette dark(QColor("#424245"), QColor("#222020"));
-    for (const QPalette& scheme : {light, dark}) {
+    form.Dir1.items = {"/", "daten", "Permanenzen"};
+    form.Dir1.pathEntries = 2;
+    form.Dir1.listIndex = 2;
+    form.File1.items = {"hamburg.txt", "januar.txt"};
+    form.File1.listIndex = 1;
+    QWidget other;  // takes the focus away from the window
+    for (const auto& [scheme, palette] : schemes()) {
+        SCOPED_TRACE(scheme);
         window.reset();
-        QApplication::setPalette(scheme);
+        QApplication::setPalette(palette);
         window = std::make_unique<MainWindow>();
         window->bind(form);
         window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         std::vector<std::pair<std::string, QImage>> areas;
         for (QWidget* w : window->findChildren<QWidget*>()) {
             const auto* label = qobject_cast<QLabel*>(w);
@@ -226,10 +271,36 @@ TEST_F(LookTest, EveryTextStandsOutFromItsBackgroundInLightAndDarkSchemes) {
         }
         EXPECT_GT(areas.size(), 40u);
         for (const auto& [name, image] : areas) {
-            EXPECT_GE(drawnContrast(image), 4.5) << name << (scheme == light ? " light" : " dark");
+            EXPECT_GE(drawnContrast(image), 4.5) << name;
         }
+
+        QWidget* start = widget("okstart");
+        const double enabled = drawnContrast(start->grab(textArea(start)).toImage());
+        form.okstart.enabled = false;
+        window->syncFromModel();
+        const double disabled = drawnContrast(start->grab(textArea(start)).toImage());
+        form.okstart.enabled = true;
+        EXPECT_LT(disabled, enabled / 2) << disabled << " against " << enabled;
+        EXPECT_GT(disabled, 1.5);
+
+        form.Frame1.visible = true;
+        window->syncFromModel();
+        for (const char* focus : {"focused", "unfocused"}) {
+            for (auto* list : {widget<QListWidget>("Dir1"), widget<QListWidget>("File1")}) {
+                list->setFocus();
+                QRect row = list->visualItemRect(list->currentItem());
+                row.setLeft(row.left() + list->iconSize().width() + 4);  // the name alone
+                EXPECT_GE(drawnContrast(list->viewport()->grab(row).toImage()), 4.5)
+                    << list->objectName().toStdString() << " " << focus;
+            }
+            other.show();
+            other.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        }
+        other.hide();
+        form.Frame1.visible = false;
     }
-    QApplication::setPalette(light);
+    QApplication::setPalette(QApplication::style()->standardPalette());
 }
 
 // A 10 MB status text and a count of 300 digits: drawn at the smallest size, cut
@@ -342,6 +413,70 @@ TEST_F(ZoomTest, EveryControlGridRowAndBorderScalesWithTheZoomAndClicksHitTheirR
     }
 }
 
+// The width of the first run of columns, from column `from` on, that hold a
+// pixel `ink` picks.
+int inkRun(const QImage& image, int from, const std::function<bool(QRgb)>& ink) {
+    int run = 0;
+    for (int x = from; x < image.width(); ++x) {
+        bool found = false;
+        for (int y = 0; y < image.height() && !found; ++y) {
+            found = ink(image.pixel(x, y));
+        }
+        if (!found && run > 0) {
+            break;
+        }
+        run += found ? 1 : 0;
+    }
+    return run;
+}
+
+// The parts the style draws, each by a size in pixels: within a pixel of the
+// size at 100 % times the zoom, and one icon size for every directory.
+TEST_F(ZoomTest, PartsTheStyleDrawsGrowWithTheZoom) {
+    form.Frame1.visible = true;
+    form.Drive1.items = {"/"};
+    form.Drive1.setDrive("/");
+    form.Dir1.items = {"/", "daten", "alt"};
+    form.Dir1.pathEntries = 2;
+    form.infotext.visible = true;
+    for (int line = 0; line < 100; ++line) {
+        form.infotext.text += "Zeile\r";
+    }
+    window->syncFromModel();
+    auto* dirs = widget<QListWidget>("Dir1");
+    const std::pair<const char*, std::function<int()>> parts[] = {
+        {"option circle",
+         [&] {  // anything but the window's background
+             const QImage image = widget("Option1(0)")->grab().toImage();
+             return inkRun(image, 0, [&](QRgb p) { return p != image.pixel(0, 0); });
+         }},
+        {"scroll bar",
+         [&] { return widget<QTextBrowser>("infotext")->verticalScrollBar()->width(); }},
+        {"combo arrow",
+         [&] {  // dark marks in the right half
+             const QImage image = widget("Drive1")->grab().toImage();
+             return inkRun(image, image.width() / 2, [](QRgb p) { return qGray(p) < 140; });
+         }},
+        {"directory icons", [&] {
+             std::set<int> sides;
+             for (int row = 0; row < dirs->count(); ++row) {
+                 sides.insert(dirs->item(row)->icon().actualSize(dirs->iconSize()).height());
+             }
+             return sides.size() == 1 ? *sides.begin() : -1;
+         }}};
+    std::vector<int> design;
+    for (const auto& [name, size] : parts) {
+        design.push_back(size());
+    }
+    for (const double zoom : {1.5, 2.0, 3.0}) {
+        window->zoomTo(zoom);
+        for (std::size_t i = 0; i < design.size(); ++i) {
+            EXPECT_NEAR(parts[i].second(), design[i] * zoom, 1.0)
+                << parts[i].first << " at " << zoom << ", " << design[i] << " at 100 %";
+        }
+    }
+}
+
 // The largest factor that fits the client area; the rest shows the background.
 TEST_F(ZoomTest, ResizingZoomsToTheLargestFactorThatFits) {
     const std::pair<QSize, double> sizes[] = {
@@ -358,6 +493,37 @@ TEST_F(ZoomTest, ResizingZoomsToTheLargestFactorThatFits) {
         expectControlAtZoom("okende", zoom);
         const QPoint corner(window->width() - 1, window->height() - 1);
         EXPECT_EQ(shot().pixelColor(corner), toQColor(form.background));
+    }
+}
+
+// The window stays on the screen it is shown on, whatever sizes and zooms come,
+// also many at once: its top left corner inside the screen's free area, all of
+// it where it fits, and controls zoomed no larger than the area shows. Runs once
+// more on a screen smaller than the window at its place (see CMakeLists.txt).
+TEST_F(ZoomTest, TheWindowStaysOnTheScreen) {
+    const QRect area = window->screen()->availableGeometry();
+    const std::pair<const char*, std::function<void(int)>> rows[] = {
+        {"at start-up", [](int) {}},
+        {"resized past the screen", [this](int) { window->resize(2552, 1908); }},
+        {"zoom key held 5 s",
+         [this](int i) {  // 30 a second
+             QKeyEvent press(QEvent::KeyPress, Qt::Key_Plus, Qt::ControlModifier, "+", i > 0);
+             QApplication::sendEvent(widget("textanzahl"), &press);
+         }},
+        {"150 sizes at once",
+         [this](int i) { window->resize(1 + i * 977 % 3000, 1 + i * 631 % 2200); }}};
+    for (const auto& [name, step] : rows) {
+        for (int i = 0; i < 150; ++i) {
+            step(i);
+        }
+        QApplication::processEvents();
+        const QRect frame = window->frameGeometry();
+        EXPECT_TRUE(area.contains(frame.topLeft())) << name;
+        const bool fits = area.size().expandedTo(frame.size()) == area.size();
+        EXPECT_TRUE(!fits || area.contains(frame)) << name;
+        const QSize zoomed = sizeAtZoom(kDesign, window->zoom());
+        EXPECT_TRUE(window->zoom() == 1.0 || area.size().expandedTo(zoomed) == area.size())
+            << name << ": zoom " << window->zoom();
     }
 }
 

@@ -541,5 +541,32 @@ TEST_F(WindowTest, ALongRunShowsItsSetUpBeforeItThrowsOn) {
     EXPECT_EQ(widget<QLabel>("lakut")->text(), "20000");
 }
 
+// A paint the run did not ask for (the window uncovered or maximised during a
+// long run, each time the run lets the window's events through) shows the grid
+// at the throw the counters show: the counts of tabelle1 add up to Rot, Schwarz
+// and the zeros.
+TEST_F(WindowTest, APaintDuringARunShowsOneThrowEverywhere) {
+    qint64 now = 0;  // a clock of the test's own: lets events through every 3,200 throws
+    window->lakutRepainter()->setClock([&now] { return now += 1'000'000; });
+    QTest::keyClicks(widget("textanzahl"), "20000");
+    QTest::mouseClick(widget("Option1(1)"), Qt::LeftButton);
+    const auto count = [this](const char* label) { return widget<QLabel>(label)->text().toInt(); };
+    std::vector<int> apart;  // the grid's counts less Rot, Schwarz and the zeros
+    QTimer uncover;
+    QObject::connect(&uncover, &QTimer::timeout, [&] {
+        const QAbstractItemModel* cells = widget<QTableView>("tabelle1")->model();
+        int sum = -count("lrot") - count("lschwarz") - cells->index(0, 1).data().toInt();
+        for (int row = 0; row < 37; ++row) {
+            sum += cells->index(row, 1).data().toInt();
+        }
+        apart.push_back(sum);
+    });
+    uncover.start(0);
+    QTest::mouseClick(widget("okstart"), Qt::LeftButton);
+    uncover.stop();
+    ASSERT_GE(apart.size(), 2u) << "the run let the window's events through";
+    EXPECT_EQ(apart, std::vector<int>(apart.size(), 0));
+}
+
 }  // namespace
 }  // namespace lurnatik::qt_test
