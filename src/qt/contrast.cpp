@@ -6,6 +6,11 @@
 namespace lurnatik {
 namespace {
 
+// Styles shade a focused selection lighter towards its bottom and lay a tinted
+// focus frame over it: the highlight they start from must leave the text
+// readable through both.
+constexpr double kSelectionContrast = 6.0;
+
 double luminance(const QColor& colour) {
     const auto linear = [](double v) {
         return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
@@ -30,7 +35,7 @@ QColor readableBackground(const QColor& background, const QColor& text) {
     const QColor away = luminance(text) > 0.5 ? QColor(Qt::black) : QColor(Qt::white);
     for (int step = 0; step < kSteps; ++step) {
         const QColor candidate = mixed(background, away, static_cast<double>(step) / kSteps);
-        if (contrastRatio(candidate, text) >= kReadableContrast) {
+        if (contrastRatio(candidate, text) >= kSelectionContrast) {
             return candidate;
         }
     }
@@ -40,8 +45,9 @@ QColor readableBackground(const QColor& background, const QColor& text) {
 }  // namespace
 
 double contrastRatio(const QColor& a, const QColor& b) {
-    const auto [darker, lighter] = std::minmax(luminance(a), luminance(b));
-    return (lighter + 0.05) / (darker + 0.05);
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 QPalette withReadableSelection(QPalette palette) {

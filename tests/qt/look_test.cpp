@@ -290,8 +290,10 @@ TEST_F(LookTest, EveryTextStandsOutAndDisabledStartLooksDisabledInEveryScheme) {
                 list->setFocus();
                 QRect row = list->visualItemRect(list->currentItem());
                 row.setLeft(row.left() + list->iconSize().width() + 4);  // the name alone
-                EXPECT_GE(drawnContrast(list->viewport()->grab(row).toImage()), 4.5)
-                    << list->objectName().toStdString() << " " << focus;
+                // Readable, and still the scheme's colour, not black or white.
+                const double selected = drawnContrast(list->viewport()->grab(row).toImage());
+                EXPECT_TRUE(selected >= 4.5 && selected < 7.5)
+                    << list->objectName().toStdString() << " " << focus << ": " << selected;
             }
             other.show();
             other.activateWindow();
