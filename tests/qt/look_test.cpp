@@ -189,13 +189,10 @@ double drawnContrast(const QImage& area) {
 std::vector<std::pair<std::string, QPalette>> schemes() {
     const auto from = [](const QString& active, const QString& disabled) {
         QPalette palette;
-        for (const auto& [group, colours] : {std::pair{QPalette::Active, active},
-                                             {QPalette::Inactive, active},
-                                             {QPalette::Disabled, disabled}}) {
-            const QStringList names = colours.split(' ');
-            for (int role = 0; role < names.size(); ++role) {
-                palette.setColor(group, QPalette::ColorRole(role), QColor(names[role]));
-            }
+        const QStringList colours = active.split(' '), greyed = disabled.split(' ');
+        for (int role = 0; role < colours.size(); ++role) {
+            palette.setColor(QPalette::ColorRole(role), QColor(colours[role]));  // every group
+            palette.setColor(QPalette::Disabled, QPalette::ColorRole(role), QColor(greyed[role]));
         }
         return palette;
     };
@@ -441,9 +438,7 @@ TEST_F(ZoomTest, PartsTheStyleDrawsGrowWithTheZoom) {
     form.Dir1.items = {"/", "daten", "alt"};
     form.Dir1.pathEntries = 2;
     form.infotext.visible = true;
-    for (int line = 0; line < 100; ++line) {
-        form.infotext.text += "Zeile\r";
-    }
+    form.infotext.text.assign(20000, 'x');  // lines broken anywhere
     window->syncFromModel();
     auto* dirs = widget<QListWidget>("Dir1");
     const std::pair<const char*, std::function<int()>> parts[] = {
