@@ -83,8 +83,10 @@ void ZoomStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
         base(option);
     } else if (element == PE_FrameFocusRect) {
         drawAtDesign<QStyleOptionFocusRect>(option, painter, base);
-    } else if (element == PE_IndicatorRadioButton) {
+    } else if (element == PE_IndicatorRadioButton || element == PE_PanelButtonCommand) {
         drawAtDesign<QStyleOptionButton>(option, painter, base);
+    } else if (element == PE_PanelLineEdit) {
+        drawAtDesign<QStyleOptionFrame>(option, painter, base);
     } else {
         base(option);
     }
