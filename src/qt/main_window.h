@@ -96,6 +96,7 @@ class MainWindow : public QWidget {
     std::vector<Panel> panels_;
     std::unique_ptr<LakutRepainter> repainter_;
     QPointer<QScreen> followed_;  // whose size changes the window follows
+    bool placing_ = false;        // shown, but not yet exposed in its frame
 };
 
 }  // namespace lurnatik

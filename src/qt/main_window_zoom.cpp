@@ -53,7 +53,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == this && event->type() == QEvent::Show) {
         connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::followScreen,
                 Qt::UniqueConnection);
+        windowHandle()->installEventFilter(this);
+        placing_ = true;
         followScreen();
+    }
+    // The desktop's frame around the window is known once the window is first
+    // exposed: only then can its title bar be kept on the screen.
+    if (placing_ && watched == windowHandle() && event->type() == QEvent::Expose) {
+        placing_ = false;
+        keepOnScreen();
     }
     if (form_ != nullptr && event->type() == QEvent::KeyPress &&
         zoomByKey(*static_cast<QKeyEvent*>(event))) {
