@@ -117,22 +117,22 @@ QRect ZoomStyle::subControlRect(ComplexControl control, const QStyleOptionComple
         return base(option);
     }
     const QRect design = toDesign(option->rect);
-    ++designDepth_;
-    QRect found;
-    if (const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option)) {
-        QStyleOptionComboBox copy = *combo;
+    const auto atDesignSize = [&](const auto* typed) {
+        auto copy = *typed;
         copy.rect = design;
-        found = base(&copy);
-    } else if (const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option)) {
-        QStyleOptionSlider copy = *slider;
-        copy.rect = design;
-        found = base(&copy);
-    } else {
-        found = base(option);
+        ++designDepth_;
+        const QRect found = base(&copy);
         --designDepth_;
         return found;
+    };
+    QRect found;
+    if (const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option)) {
+        found = atDesignSize(combo);
+    } else if (const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option)) {
+        found = atDesignSize(slider);
+    } else {
+        return base(option);
     }
-    --designDepth_;
     const double x = static_cast<double>(option->rect.width()) / std::max(1, design.width());
     const double y = static_cast<double>(option->rect.height()) / std::max(1, design.height());
     const auto at = [](int from, int to, double factor, int origin) {
