@@ -475,7 +475,7 @@ struct Hostile {
 const std::string kHead = "Spielbank Hamburg\r\nTisch 1\r\nJanuar\r\nPermanenz\r\n";
 const Hostile kHostiles[] = {
     {"30 M spins", filled(kHead, "7,", 60u << 20)},
-    {"UTF-16 spins", filled(utf16le("Spielbank,\xFC,b,c,"), "7\0,\0"s, kHugeBytes)},
+    {"UTF-16 spins", filled(utf16le("Spielbank,\xFC,b,c,"), "7\0,\0"s, 180u << 20)},
     {"linked to /proc/self/pagemap", kPagemap},
     {"a file a recorder still writes", filled(kHead, "-------\r\n", kHugeBytes),
      Opened::ImportedWhileWritten},
