@@ -3,7 +3,6 @@
 // memory limit.
 
 #include <sys/resource.h>
-#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,7 +14,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -292,8 +290,7 @@ const Import kImports[] = {
      "Spielbank München\rTisch 3\rMünchen"},
     {"UTF-16 big-endian", fuzzSeed("utf16be.txt"), Spins{17, 0, 32, 15}, kExampleHeader},
     {"UTF-16 little-endian", fuzzSeed("utf16le.txt"), Spins{17, 0, 32, 15}, kExampleHeader},
-    {"end-of-file marks behind the data", permanenceFile({"5"}) + "\x1A\x1A\x1A", Spins{5}},
-    {"an end-of-file mark and a line end", permanenceFile({"5"}) + "\x1A\r\n", Spins{5}},
+    {"end-of-file marks, a line end", permanenceFile({"5"}) + "\x1A\r\n\x1A\x1A", Spins{5}},
     {"UTF-16 with an odd last byte", utf16le(permanenceFile({"5"})) + "\x07", Spins{5}},
     {"first nine characters", "SpielbankXYZ,b,c,d,1", Spins{1}, "SpielbankXYZ\rb\rc"},
     {"header line with a comma: the fourth header line becomes a spin",
@@ -313,11 +310,7 @@ const Import kImports[] = {
     {"gone before OK", std::nullopt},
     {"no memory for the file", permanenceFile({std::string(4000, 'x')}), {}, "", 1000},
     {"no memory for the spins beside the file", permanenceFile(kThousandSpins), {}, "", 4000},
-    {"no memory for a header item's text",
-     "Spielbank" + std::string(3000, 'x') + ",b,c,d",
-     {},
-     "",
-     8000}};
+    {"no memory for a header", "Spielbank" + std::string(3000, 'x') + ",b,c,d", {}, "", 8000}};
 INSTANTIATE_TEST_SUITE_P(Rows, ImportedFile, ::testing::ValuesIn(kImports));
 
 const std::string kData = LURNATIK_DATA_DIR;
@@ -361,9 +354,7 @@ TEST_F(ImportTest, EachRealFileGivesEverySpinInOrder) {
 // How the bytes of a permanence file are read: their text encoding, their items.
 // Bytes that are not strictly UTF-8 are read as Windows-1252 (the valid ones stay).
 TEST(TextEncoding, DecodesEachEncoding) {
-    const auto decoded = [](const std::string& bytes) {
-        return decodedFileText(bytes, {}).value_or("refused");
-    };
+    const auto decoded = [](const std::string& b) { return decodedFileText(b, {}).value(); };
     const struct {
         const char* what;
         std::function<std::string(const std::string&)> decode;
@@ -385,7 +376,6 @@ TEST(TextEncoding, DecodesEachEncoding) {
         {"a lone surrogate", decoded, "\xFF\xFE\0\xD8\x41\0"s, "\xEF\xBF\xBD\x41"},
         {"an odd last byte", decoded, "\xFF\xFE\x41\0\x42"s, "\x41"},
         {"UTF-16 end-of-file mark", decoded, "\xFF\xFE\x31\0\x1A\0"s, "\x31"},
-        {"end-of-file marks and line ends", decoded, "1\x1A\r\n\x1A\n", "1"},
         {"end-of-file mark before text", decoded, "1\x1A\r\n2", "1\x1A\r\n2"},
         {"end-of-file mark first", decoded, "\x1A\x31", "\x1A\x31"},
         {"no mark", decoded, "\xFF\xFD\x31", "\xFF\xFD\x31"}};
@@ -440,7 +430,6 @@ TEST(ItemReader, DeliversTheItems) {
 // refuse a file or read it, but is never killed. A memory cgroup needs root; the
 // address-space limit needs a build that does not map terabytes for a sanitizer.
 constexpr std::uint64_t kLimit = 250u << 20;
-constexpr std::size_t kHugeBytes = 150u << 20;
 constexpr unsigned kDeadlineSeconds = 120;
 
 bool writeText(const std::string& path, std::uint64_t number) {
@@ -474,10 +463,9 @@ struct Hostile {
 };
 const std::string kHead = "Spielbank Hamburg\r\nTisch 1\r\nJanuar\r\nPermanenz\r\n";
 const Hostile kHostiles[] = {
-    {"30 M spins", filled(kHead, "7,", 60u << 20)},
     {"UTF-16 spins", filled(utf16le("Spielbank,\xFC,b,c,"), "7\0,\0"s, 180u << 20)},
     {"linked to /proc/self/pagemap", kPagemap},
-    {"a file a recorder still writes", filled(kHead, "-------\r\n", kHugeBytes),
+    {"a file a recorder still writes", filled(kHead, "-------\r\n", 150u << 20),
      Opened::ImportedWhileWritten},
     {"info text linked to /proc/self/pagemap", kPagemap, Opened::AsInfo},
     {"sparse 1 GiB info text", kSparseGiB, Opened::AsInfo}};
@@ -515,24 +503,20 @@ struct MemoryLimit : ImportTest {
             c.make(path);
             const pid_t writer = c.how == Opened::ImportedWhileWritten ? fork() : -1;
             if (writer == 0) {
-                alarm(kDeadlineSeconds);
-                for (std::ofstream out(path, std::ios::app); out << "7,\r\n" << std::flush;) {
+                for (alarm(kDeadlineSeconds);; std::ofstream(path, std::ios::app) << "7,\r\n") {
                 }
-                _exit(0);
             }
             const pid_t child = fork();
             if (child == 0) {
                 openInChild(c, enterLimit, probe);
             }
             int status = 0;
-            rusage usage{};
-            ASSERT_EQ(wait4(child, &status, 0, &usage), child);
+            ASSERT_EQ(waitpid(child, &status, 0), child);
             if (writer > 0) {
                 kill(writer, SIGKILL);
                 waitpid(writer, nullptr, 0);
             }
             std::filesystem::remove(path);
-            std::cout << c.what << ": peak " << (usage.ru_maxrss >> 10) << " MiB\n";
             ASSERT_FALSE(WIFSIGNALED(status)) << "ended by " << strsignal(WTERMSIG(status));
             ASSERT_NE(WEXITSTATUS(status), 3) << "the child could not enter the limit";
             EXPECT_EQ(WEXITSTATUS(status), 0) << "2: the probe missed the limit; 1: not refused";

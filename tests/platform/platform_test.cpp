@@ -57,28 +57,22 @@ TEST(DiskFileSystem, ListsAndReadsRegularTextFilesInNameOrder) {
     EXPECT_EQ(files.readFile(temp.file("ordner.txt"), 0, {}), std::nullopt);
     EXPECT_EQ(files.readFile(temp.file("fehlt.txt"), 0, {}), std::nullopt);
     EXPECT_EQ(files.readFile(temp.file("pipe.txt"), 0, {}), std::nullopt) << "and does not wait";
-    EXPECT_TRUE(files.textFiles(temp.file("fehlt")).empty());
-    EXPECT_TRUE(files.subdirectories(temp.file("fehlt")).empty());
-}
-
-// A read whose memory is refused part way (a limit lowered meanwhile) gives
-// nothing; the rest of the size is asked for, not the margin.
-TEST(DiskFileSystem, ReadsNoFurtherThanItsBound) {
-    testing::TempDir temp;
+    // A read whose memory is refused part way (a limit lowered meanwhile) gives
+    // nothing; the rest of the size is asked for, not the margin.
     constexpr std::size_t kSize = 20u << 20;
     temp.write("big.txt", std::string(kSize, 'x'));
-    DiskFileSystem files;
-    int asked = 0;
-    const auto lowered = [&](std::uint64_t) { return ++asked == 1; };
+    const auto lowered = [n = 0](std::uint64_t) mutable { return ++n == 1; };
     EXPECT_EQ(files.readFile(temp.file("big.txt"), 1u << 20, lowered), std::nullopt);
     const auto sizeOnly = [](std::uint64_t need) { return need <= kSize; };
     EXPECT_EQ(files.readFile(temp.file("big.txt"), 1u << 20, sizeOnly).value_or("").size(), kSize);
+    EXPECT_TRUE(files.textFiles(temp.file("fehlt")).empty());
+    EXPECT_TRUE(files.subdirectories(temp.file("fehlt")).empty());
 }
 
 // The memory cgroups that /proc/self/cgroup names, found among the mounts for every
 // path the kernel can write: ':' in a unit's name, blanks and line feeds escaped in
 // mountinfo, a root that only begins like the path, ten thousand mounts.
-TEST(MemoryCgroups, FoundForEveryPathTheKernelCanWrite) {
+TEST(MemoryCgroups, FoundForEveryPathTheKernelCanWriteAndLeaveTheirDroppablePagesFree) {
     const std::string v2 = "30 23 0:26 / /sys/fs/cgroup rw - cgroup2 cgroup2 rw\n";
     std::string many;
     for (int i = 0; i < 10000; ++i) {
@@ -108,11 +102,8 @@ TEST(MemoryCgroups, FoundForEveryPathTheKernelCanWrite) {
         }
         EXPECT_EQ(groups, c.groups) << c.what;
     }
-}
-
-// A limited group leaves its limit (100 MiB) less what it uses (90 MiB), with the
-// file pages that the kernel drops when it must, active or not, counted as free.
-TEST(MemoryCgroups, RoomCountsDroppableFilePagesAsFree) {
+    // A limited group leaves its limit (100 MiB) less what it uses (90 MiB), with the
+    // file pages that the kernel drops when it must, active or not, counted as free.
     for (const auto& [version, limit, usage, stat] :
          {std::tuple{2, "memory.max", "memory.current",
                      "anon 1\nactive_file 31457280\ninactive_file 20971520\n"},
