@@ -44,7 +44,9 @@ struct BytesFileSystem : FileSystem {
 void importAndReplay(std::string_view bytes) {
     testing::FakePlatform fake;
     BytesFileSystem files(bytes);
-    Platform platform{fake.messageBox, fake.clock, fake.locale, files, fake.printer, fake.session};
+    // Memory as nothing limits it, so that each input costs no look at the system.
+    Platform platform{fake.messageBox, fake.clock,   fake.locale, files,
+                      fake.printer,    fake.session, fake.memory};
     Program program(platform);
     program.startUp();
     Form1& form = program.form;
