@@ -22,7 +22,7 @@ void idealImport(benchmark::State& state) {
     DiskFileSystem files;
     std::size_t spins = 0;
     for (auto _ : state) {
-        const std::optional<std::string> bytes = files.readFile(kDirectory + "/" + kFile);
+        const std::optional<std::string> bytes = files.readFile(kDirectory + "/" + kFile, 0, {});
         if (!bytes) {
             state.SkipWithError("no data file");
             return;

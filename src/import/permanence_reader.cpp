@@ -15,6 +15,10 @@ namespace {
 // file holds read as 0.
 constexpr std::size_t kEmptyTail = 20;
 
+// What a header byte may take while the description is made: the copy with line
+// ends folded, its UTF-8 form (up to three bytes) and the description.
+constexpr std::uint64_t kHeaderBytesPerByte = 5;
+
 enum class DataItem { Spin, Separator, End };
 
 // Both passes classify through this one function, so they agree on every item.
@@ -68,11 +72,6 @@ void appendHeaderItem(std::string& out, std::string_view item) {
 
 }  // namespace
 
-bool memoryAllows(MemoryProbe& probe, std::uint64_t bytes) {
-    const std::optional<std::uint64_t> available = probe.availableBytes();
-    return !available || (*available >= kMemoryReserve && bytes <= *available - kMemoryReserve);
-}
-
 std::optional<Permanence> parsePermanence(std::string_view bytes, const MemoryCheck& mayAllocate) {
     // A byte order mark is invisible in an editor; without skipping it a file saved
     // as UTF-8 by some editors would not begin with "Spielbank".
@@ -89,6 +88,12 @@ std::optional<Permanence> parsePermanence(std::string_view bytes, const MemoryCh
         }
     }
 
+    // A quoted header item can run over the whole file; as UTF-8 a byte of it
+    // takes up to three, beside its copy with folded line ends.
+    const std::uint64_t headerBytes = header[0].size() + header[1].size() + header[2].size();
+    if (mayAllocate && !mayAllocate(headerBytes * kHeaderBytesPerByte)) {
+        return std::nullopt;
+    }
     Permanence p;
     appendHeaderItem(p.description, header[0]);
     p.description += '\r';
@@ -116,21 +121,18 @@ void readPermanence(Form1& form, Platform& platform) {
     }
     std::optional<Permanence> p;
     try {
-        // Linux grants memory that it may not have and ends the program when it
-        // is used, so the need is checked before each large allocation: the
-        // file's bytes, then its spins beside them.
+        // Each step asks before it holds more: the file's bytes, their decoded
+        // copy, the spins beside them.
+        const MemoryCheck mayHold = memoryCheck(platform.memory);
         const std::string path = pathInDirectory(form.Dir1.path(), name);
-        const std::optional<std::uint64_t> size = platform.files.fileSize(path);
-        if (size && !memoryAllows(platform.memory, *size)) {
-            return;
-        }
-        std::optional<std::string> bytes = platform.files.readFile(path);
+        std::optional<std::string> bytes = readWithinMemory(platform.files, platform.memory, path);
         if (!bytes || bytes->empty()) {
             return;
         }
-        p = parsePermanence(decodedFileText(std::move(*bytes)), [&](std::uint64_t need) {
-            return memoryAllows(platform.memory, need);
-        });
+        const std::optional<std::string> text = decodedFileText(std::move(*bytes), mayHold);
+        if (text) {
+            p = parsePermanence(*text, mayHold);
+        }
     } catch (const std::bad_alloc&) {
         return;  // a file too large to hold is treated as one that cannot be read
     }

@@ -3,7 +3,6 @@
 // spins the replay sequence permanenz, and the program switches to replay.
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +10,7 @@
 
 #include "model/form.h"
 #include "model/permanenz_entry.h"
+#include "platform/file_reading.h"
 #include "platform/platform.h"
 
 namespace lurnatik {
@@ -23,21 +23,12 @@ struct Permanence {
     std::vector<PermanenzEntry> spins;
 };
 
-// Asked with the bytes the spins will take before they are allocated.
-using MemoryCheck = std::function<bool(std::uint64_t bytes)>;
-
 // nullopt for a file that is no permanence: its first item does not begin with
 // "Spielbank", or it ends before its fourth item; and when `mayAllocate` refuses
-// the memory for its spins. Throws std::bad_alloc when they do not fit after all.
+// the memory for its description or its spins, asked before each is made. Throws
+// std::bad_alloc when they do not fit after all.
 std::optional<Permanence> parsePermanence(std::string_view bytes,
                                           const MemoryCheck& mayAllocate = nullptr);
-
-// Room kept free beside what an import takes, for what the window and the
-// libraries allocate meanwhile.
-inline constexpr std::uint64_t kMemoryReserve = 16u << 20;
-
-// Whether `bytes` more, and the reserve, fit in what the probe says is left.
-bool memoryAllows(MemoryProbe& probe, std::uint64_t bytes);
 
 // The click on okexternok. A file that is rejected, cannot be read or needs more
 // memory than the system can give leaves everything as it was (the spin counter permanzahl aside,

@@ -45,30 +45,53 @@ bool isLowSurrogate(std::uint32_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
-// UTF-16 after its byte-order mark, as UTF-8. A surrogate without its partner and
-// an odd last byte become U+FFFD.
-std::string utf16ToUtf8(std::string_view units, bool bigEndian) {
+// The code points of UTF-16 after its byte-order mark, each handed to `take`. A
+// surrogate without its partner becomes U+FFFD; an odd last byte is no character.
+template <typename Take>
+void forEachUtf16CodePoint(std::string_view units, bool bigEndian, Take take) {
     const auto unitAt = [&](std::size_t i) -> std::uint32_t {
         const auto first = static_cast<unsigned char>(units[i]);
         const auto second = static_cast<unsigned char>(units[i + 1]);
         return bigEndian ? (first << 8) | second : (second << 8) | first;
     };
-    std::string out;
-    out.reserve(units.size() / 2);
-    std::size_t i = 0;
-    for (; i + 1 < units.size(); i += 2) {
+    for (std::size_t i = 0; i + 1 < units.size(); i += 2) {
         const std::uint32_t unit = unitAt(i);
         if (isHighSurrogate(unit) && i + 3 < units.size() && isLowSurrogate(unitAt(i + 2))) {
-            appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 2) - 0xDC00));
+            take(0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 2) - 0xDC00));
             i += 2;
         } else {
-            appendUtf8(out, isHighSurrogate(unit) || isLowSurrogate(unit) ? kReplacement : unit);
+            take(isHighSurrogate(unit) || isLowSurrogate(unit) ? kReplacement : unit);
         }
     }
-    if (i < units.size()) {
-        appendUtf8(out, kReplacement);
+}
+
+std::size_t utf8Length(std::uint32_t cp) {
+    return cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+}
+
+// UTF-16 as UTF-8, its size counted first so that it is allocated once, exactly.
+std::optional<std::string> utf16ToUtf8(std::string_view units, bool bigEndian,
+                                       const MemoryCheck& mayHold) {
+    std::size_t size = 0;
+    forEachUtf16CodePoint(units, bigEndian, [&](std::uint32_t cp) { size += utf8Length(cp); });
+    if (mayHold && !mayHold(size)) {
+        return std::nullopt;
     }
+    std::string out;
+    out.reserve(size);
+    forEachUtf16CodePoint(units, bigEndian, [&](std::uint32_t cp) { appendUtf8(out, cp); });
     return out;
+}
+
+// Editors end a file with one end-of-file mark, some tools with several or with a
+// line end after it; none of that is text.
+void dropEndOfFileMarks(std::string& text) {
+    const std::size_t lastText = text.find_last_not_of("\x1A\r\n");
+    const std::size_t tail = lastText == std::string::npos ? 0 : lastText + 1;
+    const std::size_t mark = text.find(kDosEndOfFile, tail);
+    if (mark != std::string::npos) {
+        text.resize(mark);
+    }
 }
 
 }  // namespace
@@ -134,16 +157,17 @@ std::string_view withoutByteOrderMark(std::string_view bytes) {
     return bytes;
 }
 
-std::string decodedFileText(std::string bytes) {
+std::optional<std::string> decodedFileText(std::string bytes, const MemoryCheck& mayHold) {
     const std::string_view view = bytes;
     if (view.substr(0, 2) == "\xFF\xFE" || view.substr(0, 2) == "\xFE\xFF") {
-        // The decoded text replaces the file's bytes, so both are held only while
-        // decoding.
-        bytes = utf16ToUtf8(view.substr(2), view[0] == '\xFE');
+        std::optional<std::string> decoded =
+            utf16ToUtf8(view.substr(2), view[0] == '\xFE', mayHold);
+        if (!decoded) {
+            return std::nullopt;
+        }
+        bytes = std::move(*decoded);
     }
-    if (!bytes.empty() && bytes.back() == kDosEndOfFile) {
-        bytes.pop_back();
-    }
+    dropEndOfFileMarks(bytes);
     return bytes;
 }
 

@@ -17,8 +17,8 @@ class DiskFileSystem : public FileSystem {
     std::vector<std::string> subdirectories(const std::string& directory) override;
     std::vector<std::string> textFiles(const std::string& directory) override;
     // Only regular files: a directory, a pipe or a device gives nullopt.
-    std::optional<std::string> readFile(const std::string& path) override;
-    std::optional<std::uint64_t> fileSize(const std::string& path) override;
+    std::optional<std::string> readFile(const std::string& path, std::uint64_t margin,
+                                        const MemoryCheck& mayHold) override;
 };
 
 // The mount points in the text of /proc/self/mounts that may hold a user's files:

@@ -2,8 +2,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <vector>
 
 namespace lurnatik {
 
@@ -27,14 +25,5 @@ class SystemMemoryProbe : public MemoryProbe {
 
 // The one system probe, for a platform that names no other.
 MemoryProbe& systemMemoryProbe();
-
-// The memory cgroup directories of this process, its own first, then each parent
-// up to the root of the mounted hierarchy; `version` is 1 or 2. Empty when the
-// process has no memory cgroup that is mounted.
-struct MemoryCgroup {
-    std::string directory;
-    int version = 0;
-};
-std::vector<MemoryCgroup> memoryCgroups();
 
 }  // namespace lurnatik

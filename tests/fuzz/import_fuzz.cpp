@@ -33,7 +33,8 @@ struct BytesFileSystem : FileSystem {
     bool isDirectory(const std::string& path) override { return path == "/"; }
     std::vector<std::string> subdirectories(const std::string&) override { return {}; }
     std::vector<std::string> textFiles(const std::string&) override { return {"perm.txt"}; }
-    std::optional<std::string> readFile(const std::string& path) override {
+    std::optional<std::string> readFile(const std::string& path, std::uint64_t,
+                                        const MemoryCheck&) override {
         check(path == "/perm.txt", "a file in the root read with a doubled separator");
         return std::string(bytes);
     }
@@ -43,7 +44,9 @@ struct BytesFileSystem : FileSystem {
 void importAndReplay(std::string_view bytes) {
     testing::FakePlatform fake;
     BytesFileSystem files(bytes);
-    Platform platform{fake.messageBox, fake.clock, fake.locale, files, fake.printer, fake.session};
+    // Memory as nothing limits it, so that each input costs no look at the system.
+    Platform platform{fake.messageBox, fake.clock,   fake.locale, files,
+                      fake.printer,    fake.session, fake.memory};
     Program program(platform);
     program.startUp();
     Form1& form = program.form;
@@ -90,7 +93,8 @@ void fuzzImport(std::string_view bytes) {
     }
     check(reader.atEnd(), "no item, yet not at the end");
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-        check(isValidUtf8(decodedFileText(std::string(bytes))), "decoded UTF-16 is no UTF-8");
+        check(isValidUtf8(decodedFileText(std::string(bytes), {}).value()),
+              "decoded UTF-16 is no UTF-8");
     }
     importAndReplay(bytes);
 }
@@ -107,7 +111,7 @@ TEST(FuzzRegression, EverySavedInputPasses) {
                  std::filesystem::path(LURNATIK_FUZZ_DIR) / folder)) {
             SCOPED_TRACE(entry.path().string());  // a README too: any bytes must pass
             lurnatik::fuzzing::fuzzImport(
-                lurnatik::DiskFileSystem().readFile(entry.path()).value());
+                lurnatik::DiskFileSystem().readFile(entry.path(), 0, {}).value());
         }
     }
 }

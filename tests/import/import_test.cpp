@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -23,7 +24,9 @@
 #include "import/permanence_reader.h"
 #include "import/text_encoding.h"
 #include "model/instruction_text.h"
+#include "output/info_text.h"
 #include "platform/disk_file_system.h"
+#include "platform/linux/memory_cgroups.h"
 #include "platform/memory_probe.h"
 #include "support/program_test.h"
 #include "support/temp_dir.h"
@@ -35,9 +38,10 @@ using namespace std::string_literals;
 
 // The disk, recording the files read.
 struct RecordingFiles : DiskFileSystem {
-    std::optional<std::string> readFile(const std::string& path) override {
+    std::optional<std::string> readFile(const std::string& path, std::uint64_t margin,
+                                        const MemoryCheck& mayHold) override {
         pathsRead.push_back(path);
-        return DiskFileSystem::readFile(path);
+        return DiskFileSystem::readFile(path, margin, mayHold);
     }
     std::vector<std::string> pathsRead;
 };
@@ -79,6 +83,15 @@ std::string permanenceFile(const std::vector<std::string>& dataLines) {
         text += line + "\r\n";
     }
     return text;
+}
+
+// Latin-1 text as Windows saves it as "Unicode": UTF-16 little-endian behind its mark.
+std::string utf16le(std::string_view latin1) {
+    std::string out = "\xFF\xFE";
+    for (const char c : latin1) {
+        out += {c, '\0'};
+    }
+    return out;
 }
 
 // permanenz after an import of these spins: entry 0 empty, the spins at 1 to N,
@@ -211,7 +224,7 @@ const std::vector<std::string> kThousandSpins(1000, "1");
 
 // A seed of the import fuzzer: the example saved as "Unicode" by Windows.
 std::optional<std::string> fuzzSeed(const std::string& name) {
-    return DiskFileSystem().readFile(LURNATIK_FUZZ_DIR "/corpus/" + name);
+    return DiskFileSystem().readFile(LURNATIK_FUZZ_DIR "/corpus/" + name, 0, {});
 }
 
 // A file chosen in the panel and confirmed with OK. A rejected file, one that
@@ -277,6 +290,8 @@ const Import kImports[] = {
      "Spielbank München\rTisch 3\rMünchen"},
     {"UTF-16 big-endian", fuzzSeed("utf16be.txt"), Spins{17, 0, 32, 15}, kExampleHeader},
     {"UTF-16 little-endian", fuzzSeed("utf16le.txt"), Spins{17, 0, 32, 15}, kExampleHeader},
+    {"end-of-file marks, a line end", permanenceFile({"5"}) + "\x1A\r\n\x1A\x1A", Spins{5}},
+    {"UTF-16 with an odd last byte", utf16le(permanenceFile({"5"})) + "\x07", Spins{5}},
     {"first nine characters", "SpielbankXYZ,b,c,d,1", Spins{1}, "SpielbankXYZ\rb\rc"},
     {"header line with a comma: the fourth header line becomes a spin",
      "Spielbank Hamburg\r\nTisch 3, Januar\r\nzweite Zeile\r\nvierte Zeile\r\n5\r\n", Spins{0, 5},
@@ -294,7 +309,8 @@ const Import kImports[] = {
     {"three items", "Spielbank Hamburg\r\nb\r\nc\r\n"},
     {"gone before OK", std::nullopt},
     {"no memory for the file", permanenceFile({std::string(4000, 'x')}), {}, "", 1000},
-    {"no memory for the spins beside the file", permanenceFile(kThousandSpins), {}, "", 4000}};
+    {"no memory for the spins beside the file", permanenceFile(kThousandSpins), {}, "", 4000},
+    {"no memory for a header", "Spielbank" + std::string(3000, 'x') + ",b,c,d", {}, "", 8000}};
 INSTANTIATE_TEST_SUITE_P(Rows, ImportedFile, ::testing::ValuesIn(kImports));
 
 const std::string kData = LURNATIK_DATA_DIR;
@@ -338,6 +354,7 @@ TEST_F(ImportTest, EachRealFileGivesEverySpinInOrder) {
 // How the bytes of a permanence file are read: their text encoding, their items.
 // Bytes that are not strictly UTF-8 are read as Windows-1252 (the valid ones stay).
 TEST(TextEncoding, DecodesEachEncoding) {
+    const auto decoded = [](const std::string& b) { return decodedFileText(b, {}).value(); };
     const struct {
         const char* what;
         std::function<std::string(const std::string&)> decode;
@@ -354,15 +371,14 @@ TEST(TextEncoding, DecodesEachEncoding) {
         {"surrogate", toUtf8, "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
         {"too high", toUtf8, "\xF4\x90\x80\x80", "\xC3\xB4\xEF\xBF\xBD\xE2\x82\xAC\xE2\x82\xAC"},
         {"stray byte", toUtf8, "\xC3\xA4\xBF", "\xC3\x83\xC2\xA4\xC2\xBF"},
-        {"UTF-16 LE", decodedFileText, "\xFF\xFE\x41\0\xFC\0\xAC\x20"s, "\x41\xC3\xBC\xE2\x82\xAC"},
-        {"UTF-16 BE, a surrogate pair", decodedFileText, "\xFE\xFF\xD8\x3C\xDF\xB2",
-         "\xF0\x9F\x8E\xB2"},
-        {"a lone surrogate", decodedFileText, "\xFF\xFE\0\xD8\x41\0"s, "\xEF\xBF\xBD\x41"},
-        {"an odd last byte", decodedFileText, "\xFF\xFE\x41\0\x42"s, "\x41\xEF\xBF\xBD"},
-        {"UTF-16 end-of-file mark", decodedFileText, "\xFF\xFE\x31\0\x1A\0"s, "\x31"},
-        {"one end-of-file mark", decodedFileText, "1\x1A\x1A", "1\x1A"},
-        {"end-of-file mark first", decodedFileText, "\x1A\x31", "\x1A\x31"},
-        {"no mark", decodedFileText, "\xFF\xFD\x31", "\xFF\xFD\x31"}};
+        {"UTF-16 LE", decoded, "\xFF\xFE\x41\0\xFC\0\xAC\x20"s, "\x41\xC3\xBC\xE2\x82\xAC"},
+        {"UTF-16 BE, a surrogate pair", decoded, "\xFE\xFF\xD8\x3C\xDF\xB2", "\xF0\x9F\x8E\xB2"},
+        {"a lone surrogate", decoded, "\xFF\xFE\0\xD8\x41\0"s, "\xEF\xBF\xBD\x41"},
+        {"an odd last byte", decoded, "\xFF\xFE\x41\0\x42"s, "\x41"},
+        {"UTF-16 end-of-file mark", decoded, "\xFF\xFE\x31\0\x1A\0"s, "\x31"},
+        {"end-of-file mark before text", decoded, "1\x1A\r\n2", "1\x1A\r\n2"},
+        {"end-of-file mark first", decoded, "\x1A\x31", "\x1A\x31"},
+        {"no mark", decoded, "\xFF\xFD\x31", "\xFF\xFD\x31"}};
     for (const auto& c : cases) {
         EXPECT_EQ(c.decode(c.bytes), c.text) << c.what;
     }
@@ -409,50 +425,106 @@ TEST(ItemReader, DeliversTheItems) {
     }
 }
 
-// A file far larger than a real memory limit is refused, not killed: a child
-// process under the limit imports it. A memory cgroup needs root; the address-space
-// limit needs a build that does not map terabytes for a sanitizer.
+// Hostile files under a real memory limit, each opened in a child process under
+// the limit as a user would, imported or shown as the info text. The child may
+// refuse a file or read it, but is never killed. A memory cgroup needs root; the
+// address-space limit needs a build that does not map terabytes for a sanitizer.
 constexpr std::uint64_t kLimit = 250u << 20;
-constexpr int kMillionsOfSpins = 30;  // 240 MB of entries
 constexpr unsigned kDeadlineSeconds = 120;
 
 bool writeText(const std::string& path, std::uint64_t number) {
     return static_cast<bool>(std::ofstream(path) << number << std::flush);
 }
 
+// A file of `unit` repeated to `bytes` behind `head`; or a link to a /proc file that
+// says it is empty and reads on without end.
+using Make = std::function<void(const std::string& path)>;
+Make filled(std::string head, std::string unit, std::size_t bytes) {
+    return [=](const std::string& path) {
+        std::string text = head;
+        for (text.reserve(bytes); text.size() < bytes;) {
+            text += unit;
+        }
+        std::ofstream(path, std::ios::binary) << text;
+    };
+}
+const Make kPagemap = [](auto& path) {
+    std::filesystem::create_symlink("/proc/self/pagemap", path);
+};
+const Make kSparseGiB = [](auto& p) {
+    std::ofstream(p).flush(), std::filesystem::resize_file(p, 1u << 30);
+};
+
+enum class Opened { Imported, ImportedWhileWritten, AsInfo };
+struct Hostile {
+    const char* what;
+    Make make;
+    Opened how = Opened::Imported;
+};
+const std::string kHead = "Spielbank Hamburg\r\nTisch 1\r\nJanuar\r\nPermanenz\r\n";
+const Hostile kHostiles[] = {
+    {"UTF-16 spins", filled(utf16le("Spielbank,\xFC,b,c,"), "7\0,\0"s, 180u << 20)},
+    {"linked to /proc/self/pagemap", kPagemap},
+    {"a file a recorder still writes", filled(kHead, "-------\r\n", 150u << 20),
+     Opened::ImportedWhileWritten},
+    {"info text linked to /proc/self/pagemap", kPagemap, Opened::AsInfo},
+    {"sparse 1 GiB info text", kSparseGiB, Opened::AsInfo}};
+
 struct MemoryLimit : ImportTest {
-    // In a child: `enterLimit`, then an import through the panel asking `probe`, which
-    // must refuse the file (0) once the system's probe sees the limit; the child's
-    // alarm ("Alarm clock") ends it at the deadline.
+    // The child: `enterLimit`, then the file opened asking `probe`; 0 when it was
+    // refused (or, where allowed, read) and the window still works.
+    [[noreturn]] void openInChild(const Hostile& c, const std::function<bool()>& enterLimit,
+                                  MemoryProbe& probe) {
+        alarm(kDeadlineSeconds);
+        const bool entered = enterLimit();
+        if (!entered || systemMemoryProbe().availableBytes().value_or(kLimit + 1) > kLimit) {
+            _exit(entered ? 2 : 3);
+        }
+        fake.session.directory = temp.path();
+        Platform platform{fake.messageBox, fake.clock,   fake.locale, fake.files,
+                          fake.printer,    fake.session, probe};
+        Program program(platform);
+        program.startUp();
+        Form1& f = program.form;
+        if (c.how == Opened::AsInfo) {
+            f.okinfo.click();
+            _exit(f.infotext.text.starts_with("Problem:") ? 0 : 1);
+        }
+        importFile(f, temp.path(), "x.txt");
+        const bool refused = f.state.importmodus == 0 && f.Frame1.visible;
+        const bool read = f.state.importmodus == 1 && !f.Frame1.visible;
+        _exit(refused || (read && c.how == Opened::ImportedWhileWritten) ? 0 : 1);
+    }
+
     void expectRefusedUnder(const std::function<bool()>& enterLimit, MemoryProbe& probe) {
-        std::string spins(kMillionsOfSpins * 2'000'000, ',');  // "7,7,..."
-        for (std::size_t i = 0; i < spins.size(); i += 2) {
-            spins[i] = '7';
-        }
-        temp.write("huge.txt", "Spielbank Hamburg\r\nTisch 1\r\nJanuar\r\nPermanenz\r\n" + spins);
-        const pid_t child = fork();
-        if (child == 0) {
-            alarm(kDeadlineSeconds);
-            const bool entered = enterLimit();
-            if (!entered || systemMemoryProbe().availableBytes().value_or(kLimit + 1) > kLimit) {
-                _exit(entered ? 2 : 3);
+        for (const Hostile& c : kHostiles) {
+            SCOPED_TRACE(c.what);
+            const std::string path = temp.file(c.how == Opened::AsInfo ? kInfoFileName : "x.txt");
+            c.make(path);
+            const pid_t writer = c.how == Opened::ImportedWhileWritten ? fork() : -1;
+            if (writer == 0) {
+                for (alarm(kDeadlineSeconds);; std::ofstream(path, std::ios::app) << "7,\r\n") {
+                }
             }
-            Platform platform{fake.messageBox, fake.clock,   fake.locale, fake.files,
-                              fake.printer,    fake.session, probe};
-            Program program(platform);
-            program.startUp();
-            importFile(program.form, temp.path(), "huge.txt");
-            _exit(program.form.state.importmodus == 0 && program.form.Frame1.visible ? 0 : 1);
+            const pid_t child = fork();
+            if (child == 0) {
+                openInChild(c, enterLimit, probe);
+            }
+            int status = 0;
+            ASSERT_EQ(waitpid(child, &status, 0), child);
+            if (writer > 0) {
+                kill(writer, SIGKILL);
+                waitpid(writer, nullptr, 0);
+            }
+            std::filesystem::remove(path);
+            ASSERT_FALSE(WIFSIGNALED(status)) << "ended by " << strsignal(WTERMSIG(status));
+            ASSERT_NE(WEXITSTATUS(status), 3) << "the child could not enter the limit";
+            EXPECT_EQ(WEXITSTATUS(status), 0) << "2: the probe missed the limit; 1: not refused";
         }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_FALSE(WIFSIGNALED(status)) << "ended by " << strsignal(WTERMSIG(status));
-        ASSERT_NE(WEXITSTATUS(status), 3) << "the child could not enter the limit";
-        EXPECT_EQ(WEXITSTATUS(status), 0) << "2: the probe missed the limit; 1: not refused";
     }
 };
 
-TEST_F(MemoryLimit, HugeFileInAMemoryCgroupIsRefusedNotKilled) {
+TEST_F(MemoryLimit, HostileFilesInAMemoryCgroupAreRefusedNotKilled) {
     const std::vector<MemoryCgroup> own = memoryCgroups();
     if (geteuid() != 0 || own.empty()) {
         GTEST_SKIP() << "no memory cgroup can be made here (needs root and a memory controller)";
@@ -469,7 +541,7 @@ TEST_F(MemoryLimit, HugeFileInAMemoryCgroupIsRefusedNotKilled) {
     std::filesystem::remove(group, error);
 }
 
-TEST_F(MemoryLimit, HugeFileUnderAnAddressSpaceLimitIsRefused) {
+TEST_F(MemoryLimit, HostileFilesUnderAnAddressSpaceLimitAreRefused) {
     std::uint64_t pages = 0;
     std::ifstream("/proc/self/statm") >> pages;
     const std::uint64_t mapped = pages * static_cast<std::uint64_t>(sysconf(_SC_PAGESIZE));

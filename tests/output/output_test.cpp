@@ -11,6 +11,7 @@
 
 #include "output/info_text.h"
 #include "output/report.h"
+#include "platform/file_reading.h"
 #include "support/program_test.h"
 #include "support/temp_dir.h"
 
@@ -218,18 +219,18 @@ TEST_F(InfoText, ShowsTheFileAsItIsAtEachOpeningOrTheProblemWhenItIsMissing) {
     EXPECT_TRUE(fake.messageBox.asked.empty());
 }
 
-// A file too large to hold, or a program directory that names no file: the box
-// shows the problem, and no other file is read.
+// A file whose text would not fit the memory once shown, or a program directory
+// that names no file: the box shows the problem, and no other file is read.
 TEST_F(InfoText, AFileThatCannotBeHeldOrAnUnknownDirectoryShowsTheProblem) {
     struct Files : DiskFileSystem {
-        std::optional<std::string> readFile(const std::string& path) override {
-            if (path.rfind('/', 0) == 0) {
-                throw std::bad_alloc();
-            }
-            return path;  // any other file would be shown
+        std::optional<std::string> readFile(const std::string& path, std::uint64_t,
+                                            const MemoryCheck&) override {
+            return path.rfind('/', 0) == 0 ? std::string(1000, 'x') : path;  // either is shown
         }
     } files;
-    Platform platform{fake.messageBox, fake.clock, fake.locale, files, fake.printer, fake.session};
+    fake.memory.available = kMemoryReserve + 2000;
+    Platform platform{fake.messageBox, fake.clock,   fake.locale, files,
+                      fake.printer,    fake.session, fake.memory};
     for (const char* directory : {"/opt", "", "lib/lurnatik1"}) {
         fake.session.directory = directory;
         toggleInfo(form, platform);

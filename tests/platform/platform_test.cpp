@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "platform/linux/memory_cgroups.h"
 #include "platform/number_item.h"
 #include "support/temp_dir.h"
 
@@ -52,12 +53,68 @@ TEST(DiskFileSystem, ListsAndReadsRegularTextFilesInNameOrder) {
                                         "Ulm.txt",  "umlaut.txt", "ümlaut.txt", "vase.txt"}));
     EXPECT_EQ(files.subdirectories(temp.path()),
               (std::vector<std::string>{"Akte", "alpha", "Ärger", "ordner.txt", "Zeta", "Zoll"}));
-    EXPECT_EQ(files.readFile(temp.file("a.txt")), std::string("x\0y", 3));
-    EXPECT_EQ(files.readFile(temp.file("ordner.txt")), std::nullopt);
-    EXPECT_EQ(files.readFile(temp.file("fehlt.txt")), std::nullopt);
-    EXPECT_EQ(files.readFile(temp.file("pipe.txt")), std::nullopt) << "and does not wait";
+    EXPECT_EQ(files.readFile(temp.file("a.txt"), 0, {}), std::string("x\0y", 3));
+    EXPECT_EQ(files.readFile(temp.file("ordner.txt"), 0, {}), std::nullopt);
+    EXPECT_EQ(files.readFile(temp.file("fehlt.txt"), 0, {}), std::nullopt);
+    EXPECT_EQ(files.readFile(temp.file("pipe.txt"), 0, {}), std::nullopt) << "and does not wait";
+    // A read whose memory is refused part way (a limit lowered meanwhile) gives
+    // nothing; the rest of the size is asked for, not the margin.
+    constexpr std::size_t kSize = 20u << 20;
+    temp.write("big.txt", std::string(kSize, 'x'));
+    const auto lowered = [n = 0](std::uint64_t) mutable { return ++n == 1; };
+    EXPECT_EQ(files.readFile(temp.file("big.txt"), 1u << 20, lowered), std::nullopt);
+    const auto sizeOnly = [](std::uint64_t need) { return need <= kSize; };
+    EXPECT_EQ(files.readFile(temp.file("big.txt"), 1u << 20, sizeOnly).value_or("").size(), kSize);
     EXPECT_TRUE(files.textFiles(temp.file("fehlt")).empty());
     EXPECT_TRUE(files.subdirectories(temp.file("fehlt")).empty());
+}
+
+// The memory cgroups that /proc/self/cgroup names, found among the mounts for every
+// path the kernel can write: ':' in a unit's name, blanks and line feeds escaped in
+// mountinfo, a root that only begins like the path, ten thousand mounts.
+TEST(MemoryCgroups, FoundForEveryPathTheKernelCanWriteAndLeaveTheirDroppablePagesFree) {
+    const std::string v2 = "30 23 0:26 / /sys/fs/cgroup rw - cgroup2 cgroup2 rw\n";
+    std::string many;
+    for (int i = 0; i < 10000; ++i) {
+        many += "40 23 8:1 / /mnt/m" + std::to_string(i) + " rw shared:1 - ext4 /dev/sda1 rw\n";
+    }
+    const struct {
+        const char* what;
+        std::string cgroup, mountinfo, groups;
+    } cases[] = {
+        {"':' in a unit's name", "0::/system.slice/a:b.service\n", v2,
+         "/sys/fs/cgroup/system.slice/a:b.service 2, /sys/fs/cgroup/system.slice 2, "
+         "/sys/fs/cgroup 2, "},
+        {"a container's own group as root", "0::/docker/abc\n",
+         "30 23 0:26 /docker/abc /sys/fs/cgroup rw - cgroup2 cgroup2 rw\n", "/sys/fs/cgroup 2, "},
+        {"a root that only begins like the path", "0::/a/boxb\n",
+         "30 23 0:26 /a/box /sys/fs/cgroup rw - cgroup2 cgroup2 rw\n", ""},
+        {"escapes in the mount point", "0::/x\n",
+         "30 23 0:26 / /mnt/my\\040cg\\012roups\\134 rw - cgroup2 none rw\n",
+         "/mnt/my cg\nroups\\/x 2, /mnt/my cg\nroups\\ 2, "},
+        {"ten thousand mounts first", "0::/x\n", many + v2,
+         "/sys/fs/cgroup/x 2, /sys/fs/cgroup 2, "},
+        {"nothing to read", "", "", ""}};
+    for (const auto& c : cases) {
+        std::string groups;
+        for (const MemoryCgroup& group : memoryCgroupsIn(c.cgroup, c.mountinfo)) {
+            groups += group.directory + " " + std::to_string(group.version) + ", ";
+        }
+        EXPECT_EQ(groups, c.groups) << c.what;
+    }
+    // A limited group leaves its limit (100 MiB) less what it uses (90 MiB), with the
+    // file pages that the kernel drops when it must, active or not, counted as free.
+    for (const auto& [version, limit, usage, stat] :
+         {std::tuple{2, "memory.max", "memory.current",
+                     "anon 1\nactive_file 31457280\ninactive_file 20971520\n"},
+          {1, "memory.limit_in_bytes", "memory.usage_in_bytes",
+           "active_file 0\ntotal_active_file 31457280\ntotal_inactive_file 20971520\n"}}) {
+        testing::TempDir group;
+        group.write(limit, "104857600");
+        group.write(usage, "94371840");
+        group.write("memory.stat", stat);
+        EXPECT_EQ(cgroupRoom({group.path(), version}), 60u << 20) << limit;
+    }
 }
 
 // A sign or a blank, the plain digits with the user's separator, a trailing blank.

@@ -9,7 +9,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <set>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -122,6 +124,45 @@ std::vector<std::string> mountPointsIn(std::FILE* table) {
     return points;
 }
 
+// The memory is asked again after each piece of this size; the bytes come through
+// a small buffer of their own.
+constexpr std::size_t kCheckedPiece = std::size_t{8} << 20;
+constexpr std::size_t kBuffer = std::size_t{256} << 10;
+
+// Up to `size` + `margin` bytes of the open file; nullopt when it holds more or
+// fails. The bytes go into room reserved untouched, so only what is read takes
+// memory, and the room never moves.
+std::optional<std::string> readUpTo(int fd, std::uint64_t size, std::uint64_t margin,
+                                    const MemoryCheck& mayHold) {
+    if (size + margin >= std::numeric_limits<std::size_t>::max() / 2) {
+        return std::nullopt;
+    }
+    const auto limit = static_cast<std::size_t>(size + margin);
+    std::string bytes;
+    bytes.reserve(limit + 1);  // a byte beyond the bound shows that there is more
+    std::vector<char> buffer(std::min(kBuffer, limit + 1));
+    for (std::size_t checked = 0;;) {
+        const std::size_t have = bytes.size();
+        if (have >= checked) {
+            if (mayHold && !mayHold(size - std::min<std::uint64_t>(size, have))) {
+                return std::nullopt;
+            }
+            checked = have + kCheckedPiece;
+        }
+        const ssize_t n = ::read(fd, buffer.data(), std::min(buffer.size(), limit + 1 - have));
+        if (n < 0 && errno != EINTR) {
+            return std::nullopt;
+        }
+        if (n == 0) {
+            return bytes;
+        }
+        bytes.append(buffer.data(), static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
+        if (bytes.size() > limit) {
+            return std::nullopt;
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> userMountPoints(std::string_view mountsText) {
@@ -181,9 +222,11 @@ std::vector<std::string> DiskFileSystem::textFiles(const std::string& directory)
     return listEntries(directory, EntryKind::RegularFile);
 }
 
-std::optional<std::string> DiskFileSystem::readFile(const std::string& path) {
+std::optional<std::string> DiskFileSystem::readFile(const std::string& path, std::uint64_t margin,
+                                                    const MemoryCheck& mayHold) {
     // Non-blocking, so that opening a named pipe does not wait for a writer; the
-    // type is checked on the open file, so it cannot change between test and read.
+    // type and size are taken from the open file, so a file replaced meanwhile is
+    // read by its own size.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         return std::nullopt;
@@ -191,35 +234,10 @@ std::optional<std::string> DiskFileSystem::readFile(const std::string& path) {
     std::optional<std::string> content;
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        // Read into place; a file that grows meanwhile is read to its new end.
-        std::string bytes(static_cast<std::size_t>(info.st_size) + 4096, '\0');
-        std::size_t have = 0;
-        for (;;) {
-            if (have == bytes.size()) {
-                bytes.resize(bytes.size() * 2);
-            }
-            const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
-            if (n > 0) {
-                have += static_cast<std::size_t>(n);
-            } else if (n == 0) {
-                bytes.resize(have);
-                content = std::move(bytes);
-                break;
-            } else if (errno != EINTR) {
-                break;
-            }
-        }
+        content = readUpTo(fd, static_cast<std::uint64_t>(info.st_size), margin, mayHold);
     }
     ::close(fd);
     return content;
-}
-
-std::optional<std::uint64_t> DiskFileSystem::fileSize(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint64_t>(info.st_size);
 }
 
 }  // namespace lurnatik
