@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "platform/file_system.h"
+#include "platform/name_order.h"
 
 namespace lurnatik {
 
@@ -25,9 +26,5 @@ class DiskFileSystem : public FileSystem {
 // pseudo and memory file systems (proc, sysfs, cgroup, tmpfs, ...) and everything
 // under /proc, /sys, /dev and /run are left out. In file order, each once.
 std::vector<std::string> userMountPoints(std::string_view mountsText);
-
-// Name order for the lists: letter case ignored, umlauts among their base letters
-// (ä as a, ß as ss); names that differ only so are ordered bytewise.
-bool germanNameLess(std::string_view a, std::string_view b);
 
 }  // namespace lurnatik
