@@ -3,6 +3,7 @@
 
 #include "platform/disk_file_system.h"
 #include "platform/name_order.h"
+#include "platform/native_path.h"
 
 namespace fs = std::filesystem;
 
@@ -23,9 +24,9 @@ enum class EntryKind { Directory, RegularFile };
 std::vector<std::string> listEntries(const std::string& directory, EntryKind kind) {
     std::vector<std::string> names;
     std::error_code error;
-    for (fs::directory_iterator it(directory, error), end; !error && it != end;
+    for (fs::directory_iterator it(systemPath(directory), error), end; !error && it != end;
          it.increment(error)) {
-        std::string name = it->path().filename().string();
+        std::string name = pathText(it->path().filename());
         if (name.empty() || name.front() == '.') {
             continue;
         }
@@ -48,12 +49,12 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind kin
 std::string DiskFileSystem::currentDirectory() {
     std::error_code error;
     const fs::path current = fs::current_path(error);
-    return error ? std::string("/") : current.string();
+    return error ? std::string(1, pathSeparator()) : pathText(current);
 }
 
 bool DiskFileSystem::isDirectory(const std::string& path) {
     std::error_code error;
-    return fs::is_directory(path, error);
+    return fs::is_directory(systemPath(path), error);
 }
 
 std::vector<std::string> DiskFileSystem::subdirectories(const std::string& directory) {

@@ -7,11 +7,13 @@
 
 namespace lurnatik {
 
-// The real file system through std::filesystem and POSIX.
+// The real file system through std::filesystem and the system's own calls.
 class DiskFileSystem : public FileSystem {
   public:
-    // "/" and the mount points of real file systems that are directories.
+    // Linux: "/" and the mount points of real file systems that are
+    // directories. Windows: each drive letter, "c:" or "c: [LABEL]".
     std::vector<std::string> drives() override;
+    std::string driveRoot(const std::string& drive) override;
     std::string currentDirectory() override;
     bool isDirectory(const std::string& path) override;
     // Hidden entries (names beginning with ".") are left out.

@@ -107,7 +107,7 @@ TEST(FuzzRegression, EverySavedInputPasses) {
                  std::filesystem::path(LURNATIK_FUZZ_DIR) / folder)) {
             SCOPED_TRACE(entry.path().string());  // a README too: any bytes must pass
             lurnatik::fuzzing::fuzzImport(
-                lurnatik::DiskFileSystem().readFile(entry.path()).value());
+                lurnatik::DiskFileSystem().readFile(entry.path().string()).value());
         }
     }
 }

@@ -82,6 +82,11 @@ std::vector<std::string> DiskFileSystem::drives() {
     return result;
 }
 
+// Each mount point is a root of its own.
+std::string DiskFileSystem::driveRoot(const std::string& drive) {
+    return drive;
+}
+
 std::optional<std::string> DiskFileSystem::readFile(const std::string& path) {
     // Non-blocking, so that opening a named pipe does not wait for a writer; the
     // type is checked on the open file, so it cannot change between test and read.
