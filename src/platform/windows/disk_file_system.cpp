@@ -2,14 +2,9 @@
 
 #include <windows.h>
 
-#include <chrono>
-#include <condition_variable>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
-#include <mutex>
-#include <thread>
 
 #include "platform/native_path.h"
 
@@ -18,9 +13,6 @@ namespace fs = std::filesystem;
 namespace lurnatik {
 namespace {
 
-// A drive that does not answer in this time is listed without its label, so
-// that a network drive cut off cannot hold the window.
-constexpr auto kLabelDeadline = std::chrono::milliseconds(400);
 constexpr int kLetters = 26;
 
 struct Drive {
@@ -28,18 +20,15 @@ struct Drive {
     std::wstring label;
 };
 
-// The labels, asked all at once on threads of their own; a thread still
-// waiting on its drive at the deadline is left to finish alone, on its own
-// copy of what it writes.
-struct LabelRequests {
-    std::mutex mutex;
-    std::condition_variable done;
-    int pending = 0;
-    std::vector<Drive> drives;
-};
-
+// Only a fixed drive is asked for its label: a network drive that does not
+// answer, or a removable drive waiting for its medium, could hold the window
+// for as long as the system waits; such drives are listed by their letter.
 std::wstring volumeLabel(wchar_t letter) {
     const wchar_t root[] = {letter, L':', L'\\', L'\0'};
+    const UINT type = GetDriveTypeW(root);
+    if (type != DRIVE_FIXED && type != DRIVE_RAMDISK) {
+        return {};
+    }
     wchar_t label[MAX_PATH + 1] = {};
     // No dialog asking for a disk when a drive has no medium.
     const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
@@ -47,25 +36,6 @@ std::wstring volumeLabel(wchar_t letter) {
         GetVolumeInformationW(root, label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0);
     SetErrorMode(oldMode);
     return ok ? std::wstring(label) : std::wstring();
-}
-
-std::vector<Drive> labelledDrives(std::vector<Drive> drives) {
-    auto requests = std::make_shared<LabelRequests>();
-    requests->drives = drives;
-    requests->pending = static_cast<int>(drives.size());
-    for (std::size_t i = 0; i < drives.size(); ++i) {
-        std::thread([requests, i, letter = drives[i].letter] {
-            std::wstring label = volumeLabel(letter);
-            const std::lock_guard lock(requests->mutex);
-            requests->drives[i].label = std::move(label);
-            if (--requests->pending == 0) {
-                requests->done.notify_all();
-            }
-        }).detach();
-    }
-    std::unique_lock lock(requests->mutex);
-    requests->done.wait_for(lock, kLabelDeadline, [&] { return requests->pending == 0; });
-    return requests->drives;
 }
 
 // "c:" or "c: [SYSTEM]", as Windows' own drive lists show them.
@@ -81,15 +51,12 @@ std::string driveItem(const Drive& drive) {
 
 std::vector<std::string> DiskFileSystem::drives() {
     const DWORD present = GetLogicalDrives();
-    std::vector<Drive> drives;
+    std::vector<std::string> items;
     for (int i = 0; i < kLetters; ++i) {
         if ((present & (DWORD{1} << i)) != 0) {
-            drives.push_back({static_cast<wchar_t>(L'A' + i), {}});
+            const auto letter = static_cast<wchar_t>(L'A' + i);
+            items.push_back(driveItem({letter, volumeLabel(letter)}));
         }
-    }
-    std::vector<std::string> items;
-    for (const Drive& drive : labelledDrives(std::move(drives))) {
-        items.push_back(driveItem(drive));
     }
     return items;
 }
