@@ -37,7 +37,7 @@ std::optional<std::string> readableText(std::string bytes, const MemoryCheck& ma
 }  // namespace
 
 std::optional<std::string> infoFilePath(const std::string& programDirectory) {
-    if (programDirectory.empty() || programDirectory.front() != '/') {
+    if (pathRoot(programDirectory).empty()) {
         return std::nullopt;
     }
     return pathInDirectory(programDirectory, kInfoFileName);

@@ -1,10 +1,5 @@
 // The import of a permanence file: its bytes read, and through the panel as a user
-// would: the lists, the files read, the recorded permanences, a file beyond a real
-// memory limit.
-
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
+// would: the lists, the files read, the recorded permanences.
 
 #include <gtest/gtest.h>
 
@@ -23,58 +18,13 @@
 #include "import/item_reader.h"
 #include "import/permanence_reader.h"
 #include "import/text_encoding.h"
+#include "import_fixture.h"
 #include "model/instruction_text.h"
-#include "output/info_text.h"
-#include "platform/disk_file_system.h"
-#include "platform/linux/memory_cgroups.h"
-#include "platform/memory_probe.h"
-#include "support/program_test.h"
-#include "support/temp_dir.h"
 
 namespace lurnatik {
 namespace {
 
 using namespace std::string_literals;
-
-// The disk, recording the files read.
-struct RecordingFiles : DiskFileSystem {
-    std::optional<std::string> readFile(const std::string& path, std::uint64_t margin,
-                                        const MemoryCheck& mayHold) override {
-        pathsRead.push_back(path);
-        return DiskFileSystem::readFile(path, margin, mayHold);
-    }
-    std::vector<std::string> pathsRead;
-};
-
-// Import, the directory, a click on the file: as a user would.
-void chooseFile(Form1& form, const std::string& directory, const std::string& name) {
-    form.okextern.click();
-    form.Dir1.setPath(directory);
-    form.Dir1.onOpen(form.Dir1.pathEntries - 1);  // reads it again, as files come and go
-    const auto& items = form.File1.items;
-    const auto it = std::find(items.begin(), items.end(), name);
-    ASSERT_NE(it, items.end()) << name << " is not listed in " << directory;
-    form.File1.listIndex = static_cast<int>(it - items.begin());
-    form.File1.click();
-}
-void importFile(Form1& form, const std::string& directory, const std::string& name) {
-    chooseFile(form, directory, name);
-    form.okexternok.click();
-}
-
-// A program after start-up, on the disk (recording what it reads), with a temporary directory.
-struct ImportTest : ::testing::Test {
-    ImportTest() { program.startUp(); }
-
-    testing::FakePlatform fake;
-    RecordingFiles files;
-    Platform platform{fake.messageBox, fake.clock,   fake.locale, files,
-                      fake.printer,    fake.session, fake.memory};
-    Program program{platform};
-    Form1& form = program.form;
-    State& s = form.state;
-    testing::TempDir temp;
-};
 
 // A permanence file: the four header lines, then the data lines, CR LF line ends.
 std::string permanenceFile(const std::vector<std::string>& dataLines) {
@@ -83,15 +33,6 @@ std::string permanenceFile(const std::vector<std::string>& dataLines) {
         text += line + "\r\n";
     }
     return text;
-}
-
-// Latin-1 text as Windows saves it as "Unicode": UTF-16 little-endian behind its mark.
-std::string utf16le(std::string_view latin1) {
-    std::string out = "\xFF\xFE";
-    for (const char c : latin1) {
-        out += {c, '\0'};
-    }
-    return out;
 }
 
 // permanenz after an import of these spins: entry 0 empty, the spins at 1 to N,
@@ -106,14 +47,15 @@ std::vector<PermanenzEntry> permanenzOf(const std::vector<double>& spins) {
 // `top` as "."), its subdirectories, its text files, the chosen file and whether OK
 // is on; "?" first when the lists disagree on the path.
 std::string panelView(const Form1& form, const std::string& top) {
-    std::string path;
+    std::string path = form.Dir1.items.empty() ? "" : form.Dir1.items.front();
     for (int i = 1; i < form.Dir1.pathEntries; ++i) {
-        path += "/" + form.Dir1.items[static_cast<std::size_t>(i)];
+        path = pathInDirectory(path, form.Dir1.items[static_cast<std::size_t>(i)]);
     }
-    path = path.empty() ? "/" : path;
     std::string view = path == form.Dir1.path() && path == form.File1.path ? "" : "? ";
     view += form.Frame1.visible ? "" : "closed ";
-    view += (path.rfind(top, 0) == 0 ? "." + path.substr(top.size()) : path) + " (";
+    std::string shown = path.rfind(top, 0) == 0 ? "." + path.substr(top.size()) : path;
+    std::replace(shown.begin(), shown.end(), '\\', '/');  // one view for both systems
+    view += shown + " (";
     for (std::size_t i = form.Dir1.pathEntries; i < form.Dir1.items.size(); ++i) {
         view += form.Dir1.items[i] + (i + 1 < form.Dir1.items.size() ? " " : "");
     }
@@ -127,11 +69,11 @@ std::string panelView(const Form1& form, const std::string& top) {
 // The lists start at the working directory and its drive; then the user's steps,
 // each with what the panel shows after it.
 TEST_F(ImportTest, NavigationStepsThroughTheLists) {
-    const std::string cwd = std::filesystem::current_path().string();
+    const std::string cwd = files.currentDirectory();
     const auto& drives = form.Drive1.items;
-    EXPECT_EQ(drives.empty() ? "" : drives.front(), "/");
     EXPECT_NE(std::find(drives.begin(), drives.end(), form.Drive1.drive()), drives.end());
-    EXPECT_EQ(cwd.rfind(form.Drive1.drive(), 0), 0u) << "the drive holds the directory";
+    EXPECT_EQ(cwd.rfind(files.driveRoot(form.Drive1.drive()), 0), 0u)
+        << "the drive holds the directory";
     const std::string start = panelView(form, cwd);
     EXPECT_TRUE(start.starts_with("closed . (") && start.ends_with(" []")) << start;
 
@@ -202,7 +144,7 @@ TEST_F(ImportTest, NavigationStepsThroughTheLists) {
     EXPECT_EQ(form.Drive1.drive(), temp.file("fehlt"));
     EXPECT_TRUE(files.pathsRead.empty());
     form.Dir1.onOpen(0);
-    EXPECT_TRUE(panelView(form, temp.path()).starts_with("/ (")) << "the root";
+    EXPECT_EQ(form.Dir1.path(), pathRoot(temp.path())) << "the root";
 }
 
 TEST_F(ImportTest, AfterRestartThePanelOpensAtTheLastDirectoryAndImportsAnew) {
@@ -423,135 +365,6 @@ TEST(ItemReader, DeliversTheItems) {
     for (const auto& c : cases) {
         EXPECT_EQ(itemsOf(c.data), c.items) << c.what;
     }
-}
-
-// Hostile files under a real memory limit, each opened in a child process under
-// the limit as a user would, imported or shown as the info text. The child may
-// refuse a file or read it, but is never killed. A memory cgroup needs root; the
-// address-space limit needs a build that does not map terabytes for a sanitizer.
-constexpr std::uint64_t kLimit = 250u << 20;
-constexpr unsigned kDeadlineSeconds = 120;
-
-bool writeText(const std::string& path, std::uint64_t number) {
-    return static_cast<bool>(std::ofstream(path) << number << std::flush);
-}
-
-// A file of `unit` repeated to `bytes` behind `head`; or a link to a /proc file that
-// says it is empty and reads on without end.
-using Make = std::function<void(const std::string& path)>;
-Make filled(std::string head, std::string unit, std::size_t bytes) {
-    return [=](const std::string& path) {
-        std::string text = head;
-        for (text.reserve(bytes); text.size() < bytes;) {
-            text += unit;
-        }
-        std::ofstream(path, std::ios::binary) << text;
-    };
-}
-const Make kPagemap = [](auto& path) {
-    std::filesystem::create_symlink("/proc/self/pagemap", path);
-};
-const Make kSparseGiB = [](auto& p) {
-    std::ofstream(p).flush(), std::filesystem::resize_file(p, 1u << 30);
-};
-
-enum class Opened { Imported, ImportedWhileWritten, AsInfo };
-struct Hostile {
-    const char* what;
-    Make make;
-    Opened how = Opened::Imported;
-};
-const std::string kHead = "Spielbank Hamburg\r\nTisch 1\r\nJanuar\r\nPermanenz\r\n";
-const Hostile kHostiles[] = {
-    {"UTF-16 spins", filled(utf16le("Spielbank,\xFC,b,c,"), "7\0,\0"s, 180u << 20)},
-    {"linked to /proc/self/pagemap", kPagemap},
-    {"a file a recorder still writes", filled(kHead, "-------\r\n", 150u << 20),
-     Opened::ImportedWhileWritten},
-    {"info text linked to /proc/self/pagemap", kPagemap, Opened::AsInfo},
-    {"sparse 1 GiB info text", kSparseGiB, Opened::AsInfo}};
-
-struct MemoryLimit : ImportTest {
-    // The child: `enterLimit`, then the file opened asking `probe`; 0 when it was
-    // refused (or, where allowed, read) and the window still works.
-    [[noreturn]] void openInChild(const Hostile& c, const std::function<bool()>& enterLimit,
-                                  MemoryProbe& probe) {
-        alarm(kDeadlineSeconds);
-        const bool entered = enterLimit();
-        if (!entered || systemMemoryProbe().availableBytes().value_or(kLimit + 1) > kLimit) {
-            _exit(entered ? 2 : 3);
-        }
-        fake.session.directory = temp.path();
-        Platform platform{fake.messageBox, fake.clock,   fake.locale, fake.files,
-                          fake.printer,    fake.session, probe};
-        Program program(platform);
-        program.startUp();
-        Form1& f = program.form;
-        if (c.how == Opened::AsInfo) {
-            f.okinfo.click();
-            _exit(f.infotext.text.starts_with("Problem:") ? 0 : 1);
-        }
-        importFile(f, temp.path(), "x.txt");
-        const bool refused = f.state.importmodus == 0 && f.Frame1.visible;
-        const bool read = f.state.importmodus == 1 && !f.Frame1.visible;
-        _exit(refused || (read && c.how == Opened::ImportedWhileWritten) ? 0 : 1);
-    }
-
-    void expectRefusedUnder(const std::function<bool()>& enterLimit, MemoryProbe& probe) {
-        for (const Hostile& c : kHostiles) {
-            SCOPED_TRACE(c.what);
-            const std::string path = temp.file(c.how == Opened::AsInfo ? kInfoFileName : "x.txt");
-            c.make(path);
-            const pid_t writer = c.how == Opened::ImportedWhileWritten ? fork() : -1;
-            if (writer == 0) {
-                for (alarm(kDeadlineSeconds);; std::ofstream(path, std::ios::app) << "7,\r\n") {
-                }
-            }
-            const pid_t child = fork();
-            if (child == 0) {
-                openInChild(c, enterLimit, probe);
-            }
-            int status = 0;
-            ASSERT_EQ(waitpid(child, &status, 0), child);
-            if (writer > 0) {
-                kill(writer, SIGKILL);
-                waitpid(writer, nullptr, 0);
-            }
-            std::filesystem::remove(path);
-            ASSERT_FALSE(WIFSIGNALED(status)) << "ended by " << strsignal(WTERMSIG(status));
-            ASSERT_NE(WEXITSTATUS(status), 3) << "the child could not enter the limit";
-            EXPECT_EQ(WEXITSTATUS(status), 0) << "2: the probe missed the limit; 1: not refused";
-        }
-    }
-};
-
-TEST_F(MemoryLimit, HostileFilesInAMemoryCgroupAreRefusedNotKilled) {
-    const std::vector<MemoryCgroup> own = memoryCgroups();
-    if (geteuid() != 0 || own.empty()) {
-        GTEST_SKIP() << "no memory cgroup can be made here (needs root and a memory controller)";
-    }
-    const std::string group = own.front().directory + "/lurnatik-test-" + std::to_string(getpid());
-    const char* limit = own.front().version == 2 ? "/memory.max" : "/memory.limit_in_bytes";
-    std::error_code error;
-    if (!std::filesystem::create_directory(group, error) || !writeText(group + limit, kLimit)) {
-        std::filesystem::remove(group, error);
-        GTEST_SKIP() << "cannot make a memory cgroup under " << own.front().directory;
-    }
-    expectRefusedUnder([&] { return writeText(group + "/cgroup.procs", getpid()); },
-                       systemMemoryProbe());
-    std::filesystem::remove(group, error);
-}
-
-TEST_F(MemoryLimit, HostileFilesUnderAnAddressSpaceLimitAreRefused) {
-    std::uint64_t pages = 0;
-    std::ifstream("/proc/self/statm") >> pages;
-    const std::uint64_t mapped = pages * static_cast<std::uint64_t>(sysconf(_SC_PAGESIZE));
-    if (mapped > (std::uint64_t{1} << 40)) {
-        GTEST_SKIP() << "the process maps " << (mapped >> 40)
-                     << " TiB (a sanitizer build): no address-space limit can be set";
-    }
-    // The import asks a probe that tells nothing: the allocation itself fails.
-    const rlimit limit{mapped + kLimit, mapped + kLimit};
-    expectRefusedUnder([&] { return setrlimit(RLIMIT_AS, &limit) == 0; }, fake.memory);
 }
 
 }  // namespace

@@ -1,30 +1,12 @@
 #include "platform/disk_file_system.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include "platform/linux/memory_cgroups.h"
 #include "platform/number_item.h"
 #include "support/temp_dir.h"
 
 namespace lurnatik {
 namespace {
-
-TEST(UserMountPoints, KeepsRealFileSystemsOnly) {
-    EXPECT_EQ(userMountPoints("proc /proc proc rw 0 0\n"
-                              "sysfs /sys sysfs rw 0 0\n"
-                              "/dev/sda1 / ext4 rw 0 0\n"
-                              "tmpfs /tmp tmpfs rw 0 0\n"
-                              "cgroup2 /sys/fs/cgroup cgroup2 rw 0 0\n"
-                              "/dev/sda2 /home ext4 rw 0 0\n"
-                              "/dev/sdb1 /media/USB\\040Stick vfat rw 0 0\n"
-                              "/dev/sda3 /run/bind ext4 rw 0 0\n"
-                              "/dev/sda2 /home ext4 rw 0 0\n"
-                              "server:/share /mnt/share nfs4 rw 0 0\n"
-                              "overlay / overlay rw 0 0\n"
-                              "broken line\n"),
-              (std::vector<std::string>{"/", "/home", "/media/USB Stick", "/mnt/share"}));
-}
 
 // A directory lists its regular text files and its subdirectories, hidden ones left
 // out, in name order: letter case ignored, umlauts among their base letters (ß as
@@ -43,7 +25,6 @@ TEST(DiskFileSystem, ListsAndReadsRegularTextFilesInNameOrder) {
     for (const char* name : {"Zeta", "alpha", "ordner.txt", ".git", "Zoll", "Ärger", "Akte"}) {
         temp.makeDirectory(name);
     }
-    ASSERT_EQ(::mkfifo(temp.file("pipe.txt").c_str(), 0600), 0);
     DiskFileSystem files;
     EXPECT_EQ(files.textFiles(temp.path()),
               (std::vector<std::string>{"a.txt",    "apfel.txt",  "Äpfel.txt",  "ärger.txt",
@@ -56,7 +37,6 @@ TEST(DiskFileSystem, ListsAndReadsRegularTextFilesInNameOrder) {
     EXPECT_EQ(files.readFile(temp.file("a.txt"), 0, {}), std::string("x\0y", 3));
     EXPECT_EQ(files.readFile(temp.file("ordner.txt"), 0, {}), std::nullopt);
     EXPECT_EQ(files.readFile(temp.file("fehlt.txt"), 0, {}), std::nullopt);
-    EXPECT_EQ(files.readFile(temp.file("pipe.txt"), 0, {}), std::nullopt) << "and does not wait";
     // A read whose memory is refused part way (a limit lowered meanwhile) gives
     // nothing; the rest of the size is asked for, not the margin.
     constexpr std::size_t kSize = 20u << 20;
@@ -67,54 +47,6 @@ TEST(DiskFileSystem, ListsAndReadsRegularTextFilesInNameOrder) {
     EXPECT_EQ(files.readFile(temp.file("big.txt"), 1u << 20, sizeOnly).value_or("").size(), kSize);
     EXPECT_TRUE(files.textFiles(temp.file("fehlt")).empty());
     EXPECT_TRUE(files.subdirectories(temp.file("fehlt")).empty());
-}
-
-// The memory cgroups that /proc/self/cgroup names, found among the mounts for every
-// path the kernel can write: ':' in a unit's name, blanks and line feeds escaped in
-// mountinfo, a root that only begins like the path, ten thousand mounts.
-TEST(MemoryCgroups, FoundForEveryPathTheKernelCanWriteAndLeaveTheirDroppablePagesFree) {
-    const std::string v2 = "30 23 0:26 / /sys/fs/cgroup rw - cgroup2 cgroup2 rw\n";
-    std::string many;
-    for (int i = 0; i < 10000; ++i) {
-        many += "40 23 8:1 / /mnt/m" + std::to_string(i) + " rw shared:1 - ext4 /dev/sda1 rw\n";
-    }
-    const struct {
-        const char* what;
-        std::string cgroup, mountinfo, groups;
-    } cases[] = {
-        {"':' in a unit's name", "0::/system.slice/a:b.service\n", v2,
-         "/sys/fs/cgroup/system.slice/a:b.service 2, /sys/fs/cgroup/system.slice 2, "
-         "/sys/fs/cgroup 2, "},
-        {"a container's own group as root", "0::/docker/abc\n",
-         "30 23 0:26 /docker/abc /sys/fs/cgroup rw - cgroup2 cgroup2 rw\n", "/sys/fs/cgroup 2, "},
-        {"a root that only begins like the path", "0::/a/boxb\n",
-         "30 23 0:26 /a/box /sys/fs/cgroup rw - cgroup2 cgroup2 rw\n", ""},
-        {"escapes in the mount point", "0::/x\n",
-         "30 23 0:26 / /mnt/my\\040cg\\012roups\\134 rw - cgroup2 none rw\n",
-         "/mnt/my cg\nroups\\/x 2, /mnt/my cg\nroups\\ 2, "},
-        {"ten thousand mounts first", "0::/x\n", many + v2,
-         "/sys/fs/cgroup/x 2, /sys/fs/cgroup 2, "},
-        {"nothing to read", "", "", ""}};
-    for (const auto& c : cases) {
-        std::string groups;
-        for (const MemoryCgroup& group : memoryCgroupsIn(c.cgroup, c.mountinfo)) {
-            groups += group.directory + " " + std::to_string(group.version) + ", ";
-        }
-        EXPECT_EQ(groups, c.groups) << c.what;
-    }
-    // A limited group leaves its limit (100 MiB) less what it uses (90 MiB), with the
-    // file pages that the kernel drops when it must, active or not, counted as free.
-    for (const auto& [version, limit, usage, stat] :
-         {std::tuple{2, "memory.max", "memory.current",
-                     "anon 1\nactive_file 31457280\ninactive_file 20971520\n"},
-          {1, "memory.limit_in_bytes", "memory.usage_in_bytes",
-           "active_file 0\ntotal_active_file 31457280\ntotal_inactive_file 20971520\n"}}) {
-        testing::TempDir group;
-        group.write(limit, "104857600");
-        group.write(usage, "94371840");
-        group.write("memory.stat", stat);
-        EXPECT_EQ(cgroupRoom({group.path(), version}), 60u << 20) << limit;
-    }
 }
 
 // A sign or a blank, the plain digits with the user's separator, a trailing blank.
