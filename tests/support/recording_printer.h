@@ -17,6 +17,7 @@ namespace lurnatik::testing {
 class RecordingPrinter : public Printer {
   public:
     void showSetupDialog() override { calls.push_back("setup dialog"); }
+    void setJobName(std::string_view name) override { jobName = name; }
     void setFontSize(double points) override {
         calls.push_back("font size " + lurnatik::writeNumber(points));
     }
@@ -27,7 +28,7 @@ class RecordingPrinter : public Printer {
         put("text \"" + std::string(text) + "\"", text);
     }
     void writeNumber(double value) override {
-        put("number " + lurnatik::writeNumber(value), numberItem(value, ","));
+        put("number " + lurnatik::writeNumber(value), numberItem(value, decimalSeparator));
     }
     void writeDate() override { put("date", date); }
     void endLine() override;
@@ -44,6 +45,9 @@ class RecordingPrinter : public Printer {
     std::function<void(const std::vector<std::string>& lines)> onJobFinished;
     // What the date item writes, as the German fake locale has it.
     std::string date = "06.12.2026";
+    // The user's decimal separator, German in the tests.
+    std::string decimalSeparator = ",";
+    std::string jobName;
 
   private:
     // Logs the call and writes its text at the print position, beginning a job.
