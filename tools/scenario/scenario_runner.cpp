@@ -120,6 +120,13 @@ void requireTypable(const Form1& form, const Control& c) {
     }
 }
 
+// Nor click, select or pick where the open panel lies over the control.
+void requireUncovered(const Form1& form, const Control& c, const char* action) {
+    if (form.covered(c)) {
+        throw ScriptError("'" + c.name() + "' lies under the open panel: no " + action);
+    }
+}
+
 std::string variable(const State& s, const std::string& name) {
     const std::vector<std::pair<const char*, double>> doubles = {{"sollwuerfe", s.sollwuerfe},
                                                                  {"wurfnr", s.wurfnr},
@@ -225,6 +232,7 @@ bool ScenarioRunner::executeLookAndPick(const std::string& command, std::string_
         if (std::find(items.begin(), items.end(), drive) == items.end()) {
             throw ScriptError("Drive1 lists no drive '" + drive + "'");
         }
+        requireUncovered(form, form.Drive1, "choosing a drive");
         form.Drive1.setDrive(drive);
         return true;
     }
@@ -235,6 +243,8 @@ ScenarioRunner::ScenarioRunner(std::ostream& out, std::ostream& errors,
                                std::string programDirectory)
     : out_(out), errors_(errors) {
     fake_.session.directory = std::move(programDirectory);
+    // Printed numbers as the program prints them, with the locale's separator.
+    fake_.printer.decimalSeparator = QLocale::system().decimalPoint().toStdString();
     fake_.printer.onJobFinished = [this](const std::vector<std::string>& lines) {
         for (const std::string& line : lines) {
             out_ << "printer| " << line << '\n';
@@ -277,8 +287,9 @@ bool ScenarioRunner::executeInput(const std::string& command, std::string_view& 
         requireTypable(form, box);
         box.setText(textArgument(rest));
     } else if (command == "click") {
-        const std::string name = nextWord(rest);
-        controlOf<Button>(form, name, Kind::Button, "a button").click();
+        Button& button = controlOf<Button>(form, nextWord(rest), Kind::Button, "a button");
+        requireUncovered(form, button, "click on it");
+        button.click();
     } else if (command == "select") {
         const std::string name = nextWord(rest);
         if (name != form.Option1.name()) {
@@ -288,6 +299,7 @@ bool ScenarioRunner::executeInput(const std::string& command, std::string_view& 
         if (index < 0 || index >= form.Option1.size()) {
             throw ScriptError("Option1 has no button " + std::to_string(index));
         }
+        requireUncovered(form, form.Option1[index], "selecting it");
         form.Option1.select(index);
     } else if (command == "clickrow") {
         Grid& grid = controlOf<Grid>(form, nextWord(rest), Kind::Grid, "a grid");
@@ -295,6 +307,7 @@ bool ScenarioRunner::executeInput(const std::string& command, std::string_view& 
         if (row < 0 || row >= grid.rows()) {
             throw ScriptError(grid.name() + " has no row " + std::to_string(row));
         }
+        requireUncovered(form, grid, "click on it");
         grid.rowSel = row;
         grid.click();
     } else if (command == "answer") {
