@@ -242,10 +242,10 @@ bool ScenarioRunner::executeLookAndPick(const std::string& command, std::string_
 ScenarioRunner::ScenarioRunner(std::ostream& out, std::ostream& errors,
                                std::string programDirectory)
     : out_(out), errors_(errors) {
-    fake_.session.directory = std::move(programDirectory);
+    session_.directory = std::move(programDirectory);
     // Printed numbers as the program prints them, with the locale's separator.
-    fake_.printer.decimalSeparator = QLocale::system().decimalPoint().toStdString();
-    fake_.printer.onJobFinished = [this](const std::vector<std::string>& lines) {
+    printer_.decimalSeparator = QLocale::system().decimalPoint().toStdString();
+    printer_.onJobFinished = [this](const std::vector<std::string>& lines) {
         for (const std::string& line : lines) {
             out_ << "printer| " << line << '\n';
         }
@@ -261,14 +261,14 @@ int ScenarioRunner::run(std::istream& script) {
         }
         try {
             execute(line);
-        } catch (const testing::UnexpectedQuestion& e) {
+        } catch (const UnexpectedQuestion& e) {
             errors_ << "line " << number << ": " << e.what() << '\n';
             return 1;
         } catch (const std::exception& e) {
             errors_ << "line " << number << ": " << e.what() << '\n';
             return 2;
         }
-        if (fake_.session.quitted) {
+        if (session_.quitted) {
             out_ << "quit\n";
             return 0;
         }
@@ -311,7 +311,7 @@ bool ScenarioRunner::executeInput(const std::string& command, std::string_view& 
         grid.rowSel = row;
         grid.click();
     } else if (command == "answer") {
-        fake_.messageBox.answers.push_back(answerArgument(nextWord(rest)));
+        messageBox_.answers.push_back(answerArgument(nextWord(rest)));
     } else if (command == "numbers") {
         std::deque<int> numbers;
         for (std::string word = nextWord(rest); !word.empty(); word = nextWord(rest)) {

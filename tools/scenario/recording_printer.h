@@ -8,7 +8,7 @@
 #include "platform/number_item.h"
 #include "platform/printer.h"
 
-namespace lurnatik::testing {
+namespace lurnatik {
 
 // A printer on paper made of text: every call is logged, and each finished job is
 // laid out as the lines on its page, in character columns (column n begins n - 1
@@ -43,9 +43,9 @@ class RecordingPrinter : public Printer {
     std::vector<std::vector<std::string>> jobs;
     // Runs with the lines of each job as it finishes.
     std::function<void(const std::vector<std::string>& lines)> onJobFinished;
-    // What the date item writes, as the German fake locale has it.
+    // What the date item writes: a fixed day, so that printed pages compare.
     std::string date = "06.12.2026";
-    // The user's decimal separator, German in the tests.
+    // The user's decimal separator.
     std::string decimalSeparator = ",";
     std::string jobName;
 
@@ -62,4 +62,4 @@ class RecordingPrinter : public Printer {
     int position_ = 0;  // characters from the left edge
 };
 
-}  // namespace lurnatik::testing
+}  // namespace lurnatik
