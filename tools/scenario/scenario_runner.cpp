@@ -98,7 +98,7 @@ Answer answerArgument(const std::string& word) {
 }
 
 template <typename T>
-T& controlOf(const Form1& form, const std::string& name, Kind kind, const char* what) {
+T& controlOf(const Form1& form, std::string name, Kind kind, const char* what) {
     Control* c = form.find(name);
     if (c == nullptr) {
         throw ScriptError("no control named '" + name + "'");
