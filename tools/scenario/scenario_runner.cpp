@@ -98,7 +98,7 @@ Answer answerArgument(const std::string& word) {
 }
 
 template <typename T>
-T& controlOf(const Form1& form, std::string name, Kind kind, const char* what) {
+T& controlOf(const Form1& form, const std::string& name, Kind kind, const char* what) {
     Control* c = form.find(name);
     if (c == nullptr) {
         throw ScriptError("no control named '" + name + "'");
@@ -283,11 +283,13 @@ int ScenarioRunner::run(std::istream& script) {
 bool ScenarioRunner::executeInput(const std::string& command, std::string_view& rest) {
     Form1& form = program_.form;
     if (command == "type") {
-        TextBox& box = controlOf<TextBox>(form, nextWord(rest), Kind::TextBox, "a text box");
+        const std::string name = nextWord(rest);
+        TextBox& box = controlOf<TextBox>(form, name, Kind::TextBox, "a text box");
         requireTypable(form, box);
         box.setText(textArgument(rest));
     } else if (command == "click") {
-        Button& button = controlOf<Button>(form, nextWord(rest), Kind::Button, "a button");
+        const std::string name = nextWord(rest);
+        Button& button = controlOf<Button>(form, name, Kind::Button, "a button");
         requireUncovered(form, button, "click on it");
         button.click();
     } else if (command == "select") {
@@ -302,7 +304,8 @@ bool ScenarioRunner::executeInput(const std::string& command, std::string_view& 
         requireUncovered(form, form.Option1[index], "selecting it");
         form.Option1.select(index);
     } else if (command == "clickrow") {
-        Grid& grid = controlOf<Grid>(form, nextWord(rest), Kind::Grid, "a grid");
+        const std::string name = nextWord(rest);
+        Grid& grid = controlOf<Grid>(form, name, Kind::Grid, "a grid");
         const int row = integerArgument(nextWord(rest));
         if (row < 0 || row >= grid.rows()) {
             throw ScriptError(grid.name() + " has no row " + std::to_string(row));
@@ -343,7 +346,8 @@ bool ScenarioRunner::executeShow(const std::string& command, std::string_view& r
         out_ << name << ": " << inQuotes(shownText(*c)) << (c->enabled ? " enabled" : " disabled")
              << (c->shown() ? "" : " hidden") << '\n';
     } else if (command == "grid") {
-        const Grid& grid = controlOf<Grid>(form, nextWord(rest), Kind::Grid, "a grid");
+        const std::string name = nextWord(rest);
+        const Grid& grid = controlOf<Grid>(form, name, Kind::Grid, "a grid");
         for (int r = 0; r < grid.rows(); ++r) {
             for (int c = 0; c < grid.cols(); ++c) {
                 out_ << (c > 0 ? " | " : "") << inQuotes(grid.cell(r, c).text);
