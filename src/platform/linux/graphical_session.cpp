@@ -1,20 +1,25 @@
 #include "platform/graphical_session.h"
 
 #include <cstdlib>
+#include <string_view>
 
 namespace lurnatik {
 namespace {
 
-bool isSet(const char* name) {
+std::string_view variable(const char* name) {
     const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0';
+    return value != nullptr ? value : "";
 }
 
 }  // namespace
 
 bool graphicalSessionAvailable() {
-    // A platform named outright (offscreen, vnc, eglfs) needs no display server.
-    return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
+    // Qt's own choice, or a list beginning with X11 or Wayland, needs their
+    // server; a platform such as offscreen or vnc needs none.
+    const std::string_view platform = variable("QT_QPA_PLATFORM");
+    const bool needsServer =
+        platform.empty() || platform.starts_with("xcb") || platform.starts_with("wayland");
+    return !needsServer || !variable("DISPLAY").empty() || !variable("WAYLAND_DISPLAY").empty();
 }
 
 }  // namespace lurnatik
