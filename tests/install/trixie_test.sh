@@ -44,6 +44,10 @@ inside() {
     cp /etc/resolv.conf "$root/etc/resolv.conf"
     cp "$deb" "$root/tmp/"
     git clone -q --depth 1 "file://$source" "$root/src"
+    # The real permanence files some tests read lie beside the checkout.
+    if [ -d "$source/../shared/data" ]; then
+        mkdir -p "$root/shared" && cp -rL "$source/../shared/data" "$root/shared/"
+    fi
     chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LC_ALL=C.UTF-8 \
         bash /src/tests/install/trixie_inside.sh "/tmp/$(basename "$deb")"
 }
