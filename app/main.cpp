@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <cstdio>
 
+#include "platform/graphical_session.h"
 #include "program/program.h"
 #include "qt/main_window.h"
 #include "qt/program_icon.h"
@@ -8,6 +10,10 @@
 #include "qt/translations.h"
 
 int main(int argc, char* argv[]) {
+    if (!lurnatik::graphicalSessionAvailable()) {
+        std::fprintf(stderr, "%s\n", lurnatik::kNoGraphicalSession);
+        return 1;
+    }
     QApplication app(argc, argv);
     // Lets the desktop match the window to its menu entry and icon, also on Wayland.
     QApplication::setDesktopFileName(QStringLiteral("lurnatik1"));

@@ -3,6 +3,7 @@
 namespace lurnatik {
 
 bool askPrinterSettings(Platform& platform, std::string_view title) {
+    platform.printer.setJobName(title);
     const Answer answer = platform.messageBox.ask(
         "Sollen die Druckereinstellungen noch geändert werden ?", title, kYesNoCancelQuestion);
     if (answer == Answer::Abbrechen) {

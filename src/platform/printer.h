@@ -16,6 +16,8 @@ class Printer {
     // The printer-setup dialog; what the user chose there applies to the jobs that
     // follow. The outcome is the device's own business.
     virtual void showSetupDialog() = 0;
+    // The name print queues show for the jobs that follow.
+    virtual void setJobName(std::string_view name) = 0;
 
     virtual void setFontSize(double points) = 0;
     virtual void setBold(bool on) = 0;

@@ -14,7 +14,10 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QStandardPaths>
+#include <QStorageInfo>
+#include <QTemporaryFile>
 
 #include "platform/number_item.h"
 
@@ -38,6 +41,32 @@ QString outputFileSuggestion() {
         }
     }
     return QDir(chosen).filePath(QStringLiteral("lurnatik1.pdf"));
+}
+
+// Qt ends every PDF with this mark; a file cut short by a full disk lacks it.
+bool isWholePdf(const QString& path) {
+    constexpr qint64 kTailBytes = 64;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0) {
+        return false;
+    }
+    file.seek(std::max<qint64>(0, file.size() - kTailBytes));
+    return file.readAll().trimmed().endsWith("%%EOF");
+}
+
+// Copies the written PDF over `target` through a file beside it that takes the
+// name only once it is on the disk whole. Returns why it failed, or nothing.
+QString replaceWith(const QString& target, const QString& written) {
+    QFile source(written);
+    QSaveFile file(target);
+    if (!source.open(QIODevice::ReadOnly) || !file.open(QIODevice::WriteOnly)) {
+        return source.isOpen() ? file.errorString() : source.errorString();
+    }
+    const QByteArray bytes = source.readAll();
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        return file.errorString();
+    }
+    return {};
 }
 
 bool askPrintToFile(QWidget* parent) {
@@ -95,7 +124,29 @@ void QtPrinter::showSetupDialog() {
     showDialog();
 }
 
+void QtPrinter::setJobName(std::string_view name) {
+    printer_.setDocName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+// Printers come and go while the program runs: one set up since the last job is
+// taken, one that went away gives way to the system's default.
+void QtPrinter::useInstalledPrinter() {
+    if (!printer_.outputFileName().isEmpty() ||
+        !QPrinterInfo::printerInfo(printer_.printerName()).isNull()) {
+        return;
+    }
+    QString name = QPrinterInfo::defaultPrinterName();
+    const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+    if (name.isEmpty() && !printers.isEmpty()) {
+        name = printers.first().printerName();
+    }
+    if (!name.isEmpty()) {
+        printer_.setPrinterName(name);
+    }
+}
+
 bool QtPrinter::showDialog() {
+    useInstalledPrinter();
     const bool noPrinter = !printerInstalled();
     const bool noFile = printer_.outputFileName().isEmpty();
     // Without a printer the dialog can only print to a file; it needs a file name
@@ -104,9 +155,10 @@ bool QtPrinter::showDialog() {
         printer_.setOutputFileName(defaultOutputFile);
     }
     const bool accepted = runSetupDialog(printer_);
-    if (accepted && printer_.outputFormat() == QPrinter::PdfFormat &&
-        !printer_.outputFileName().isEmpty()) {
-        fileForOneJob_ = true;
+    if (accepted) {
+        // What this dialog chose counts, not what an earlier one did.
+        fileForOneJob_ =
+            printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty();
     } else if (noPrinter && noFile) {
         printer_.setOutputFileName(QString());
     }
@@ -125,23 +177,67 @@ bool QtPrinter::beginJob() {
         return job_ == Job::Printing;
     }
     job_ = Job::Discarded;
+    useInstalledPrinter();
     if (!hasTarget() && !(confirmPrintToFile() && showDialog() && hasTarget())) {
         return false;
     }
-    auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(&printer_)) {
-        reportFailure(
-            printer_.outputFormat() == QPrinter::PdfFormat
-                ? QStringLiteral("Die Datei %1 kann nicht geschrieben werden.")
-                      .arg(QDir::toNativeSeparators(printer_.outputFileName()))
-                : QStringLiteral("Der Drucker %1 ist nicht bereit.").arg(printer_.printerName()));
+    if (!beginPainting()) {
+        reportFailure(notWritable());
         return false;
     }
-    painter_ = std::move(painter);
     job_ = Job::Printing;
     x_ = 0;
     y_ = 0;
     return true;
+}
+
+bool QtPrinter::beginPainting() {
+    if (printer_.outputFormat() == QPrinter::PdfFormat) {
+        target_ = printer_.outputFileName();
+        const QFileInfo target(target_);
+        part_ = std::make_unique<QTemporaryFile>(
+            target.dir().filePath(QStringLiteral(".%1.XXXXXX.pdf").arg(target.fileName())));
+        if (!part_->open()) {
+            part_.reset();
+            return false;
+        }
+        part_->close();
+        printer_.setOutputFileName(part_->fileName());
+    }
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(&printer_)) {
+        if (part_) {
+            part_.reset();
+            printer_.setOutputFileName(target_);
+        }
+        return false;
+    }
+    painter_ = std::move(painter);
+    return true;
+}
+
+QString QtPrinter::notWritable() const {
+    return printer_.outputFormat() == QPrinter::PdfFormat
+               ? QStringLiteral("Die Datei %1 kann nicht geschrieben werden.")
+                     .arg(QDir::toNativeSeparators(printer_.outputFileName()))
+               : QStringLiteral("Der Drucker %1 ist nicht bereit.").arg(printer_.printerName());
+}
+
+// The PDF written takes the target's name when it is whole; either way the file
+// beside it goes. Returns why the target was not written, or nothing.
+QString QtPrinter::keepWrittenFile(bool ended) {
+    const QString written = part_->fileName();
+    printer_.setOutputFileName(target_);
+    QString failure;
+    if (!ended || !isWholePdf(written)) {
+        failure = QStorageInfo(QFileInfo(target_).absolutePath()).bytesAvailable() == 0
+                      ? QStringLiteral("Der Datenträger ist voll.")
+                      : QStringLiteral("Die Datei wurde nicht vollständig geschrieben.");
+    } else {
+        failure = replaceWith(target_, written);
+    }
+    part_.reset();
+    return failure;
 }
 
 QFontMetricsF QtPrinter::metrics() const {
@@ -220,21 +316,31 @@ void QtPrinter::endLine() {
 
 void QtPrinter::endJob() {
     if (painter_) {
-        painter_->end();
+        const bool ended = painter_->end();
         painter_.reset();
+        if (part_) {
+            const QString failure = keepWrittenFile(ended);
+            if (!failure.isEmpty()) {
+                reportFailure(QStringLiteral("Die Datei %1 wurde nicht gedruckt.\n%2")
+                                  .arg(QDir::toNativeSeparators(target_), failure));
+            }
+        } else if (!ended) {
+            reportFailure(notWritable());
+        }
     }
     finishJob();
 }
 
 void QtPrinter::abortJob() {
     if (painter_) {
-        // A printer may still drop the pages; a PDF file cannot, and half a report
-        // in it would pass for a whole one.
+        // A printer may still drop the pages; a PDF file is dropped whole, as half
+        // a report would pass for a whole one, and the older file stays.
         printer_.abort();
         painter_->end();
         painter_.reset();
-        if (printer_.outputFormat() == QPrinter::PdfFormat) {
-            QFile::remove(printer_.outputFileName());
+        if (part_) {
+            part_.reset();
+            printer_.setOutputFileName(target_);
         }
     }
     finishJob();
@@ -247,7 +353,9 @@ void QtPrinter::finishJob() {
     if (fileForOneJob_) {
         // The next job goes to the printer, or without one asks again, offering
         // the same file.
-        defaultOutputFile = printer_.outputFileName();
+        if (!printer_.outputFileName().isEmpty()) {
+            defaultOutputFile = printer_.outputFileName();
+        }
         printer_.setOutputFileName(QString());
         fileForOneJob_ = false;
     }

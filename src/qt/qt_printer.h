@@ -12,6 +12,7 @@
 #include "platform/printer.h"
 
 class QPainter;
+class QTemporaryFile;
 class QFontMetricsF;
 
 namespace lurnatik {
@@ -24,6 +25,9 @@ namespace lurnatik {
 // through the print dialog. A file chosen in the dialog serves one job: the jobs
 // after it go to the printer again (the system's default one), so that a report
 // printed at once never writes over the file of an earlier one.
+//
+// A PDF is written beside the file it is meant for and takes its name only when
+// it was written whole, so that a full disk never costs the older file.
 class QtPrinter : public Printer {
   public:
     // `window` is the main window for the screen copy; it may be set later.
@@ -39,6 +43,7 @@ class QtPrinter : public Printer {
     const QFont& font() const { return font_; }
 
     void showSetupDialog() override;
+    void setJobName(std::string_view name) override;
     void setFontSize(double points) override;
     void setBold(bool on) override;
     void setUnderline(bool on) override;
@@ -58,7 +63,8 @@ class QtPrinter : public Printer {
     std::function<bool()> confirmPrintToFile;
     // The print dialog on the printer; true when accepted.
     std::function<bool(QPrinter&)> runSetupDialog;
-    // A job could not begin (file not writable, printer gone).
+    // A job could not begin (file not writable, printer gone) or its file could
+    // not be written whole.
     std::function<void(const QString& message)> reportFailure;
     // The PDF file the dialog offers when there is no printer.
     QString defaultOutputFile;
@@ -69,7 +75,11 @@ class QtPrinter : public Printer {
     static QFont defaultFont();
 
     bool beginJob();
+    bool beginPainting();
+    void useInstalledPrinter();
     bool hasTarget();
+    QString notWritable() const;
+    QString keepWrittenFile(bool ended);
     bool showDialog();
     QFontMetricsF metrics() const;
     qreal lineStep() const;
@@ -82,6 +92,9 @@ class QtPrinter : public Printer {
     QLocale locale_;
     QFont font_{defaultFont()};
     std::unique_ptr<QPainter> painter_;
+    // While a PDF is written: the file it is meant for, and the one written.
+    QString target_;
+    std::unique_ptr<QTemporaryFile> part_;
     Job job_ = Job::None;
     bool fileForOneJob_ = false;
     // The print position in device pixels from the top left of the printable area.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Printing through a real print queue: a private cupsd with a cups-pdf queue
-# as the default printer, the program in a private X server. "Druck" answered
+# as the default printer, set up after the program started (as a desktop finds
+# a printer while the program runs), the program in a private X server. "Druck" answered
 # "Nein" and "Copy" answered "Nein" each print at once; the PDFs the queue
 # writes must hold the report (title, date, 37 rows) and the window's image.
 # Usage: cups_print_test.sh PROGRAM
@@ -59,14 +60,13 @@ if ! wait_for 10 "$CUPSD_PID" running; then
     cat "$work/log/cupsd.stderr" "$work/log/error_log" 2>/dev/null >&2 || true
     skip "cupsd did not start here"
 fi
+x_start "$exe" "$work"
 # The driver file is how cups-pdf comes; lpadmin warns that such files are deprecated.
 lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
 # Cairo turns the PDF into PostScript whose fonts still lead back to their
 # characters, so that the text can be read from the queue's PDF.
 lpadmin -p "$queue" -o pdftops-renderer-default=pdftocairo
 lpadmin -d "$queue"
-
-x_start "$exe" "$work"
 
 pdfs() { find "$work/pdf" -name '*.pdf' -size +0 | sort; }
 # A PDF is complete when no job is left in the queue.
@@ -89,6 +89,9 @@ report=$(pdfs | head -n 1)
 print_with $X_COPY "Ausdruck Tendenz1" 2
 copy=$(pdfs | grep -vxF "$report")
 
+# The queue names each file after its job's title.
+[[ $report == *Ausdruck_Figuren1* && $copy == *Ausdruck_Tendenz1* ]] \
+    || fail "the jobs are not named by their window titles: $report $copy"
 text=$(pdftotext -layout "$report" -)
 grep -q 'K o r v e l / Z T / T e s s a l o r e n 1' <<<"$text" || fail "the report has no title"
 # The program runs in the C locale (x_session.sh): its short date is "7 Dec 2026".

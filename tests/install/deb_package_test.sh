@@ -19,6 +19,10 @@ for lib in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libc6 libst
     fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n; do
     grep -qxF "$lib" <<<"$depends_names" || fail "Depends lacks $lib: $depends"
 done
+# Installed-Size as dpkg counts: each file in whole KiB, each directory and link as one.
+counted=$(dpkg-deb -c "$deb" | awk '$1 ~ /^-/ {k += int(($3 + 1023) / 1024); next} {k++} END {print k - 1}')
+[ "$(dpkg-deb -f "$deb" Installed-Size)" = "$counted" ] \
+    || fail "Installed-Size $(dpkg-deb -f "$deb" Installed-Size) KiB, the files hold $counted KiB"
 # Informational tags count too unless the package overrides them with a reason.
 findings=$(lintian --pedantic -I "$deb" 2>/dev/null | grep -E '^[EWIP]: ' || true)
 [ -z "$findings" ] || fail "lintian --pedantic reports:"$'\n'"$findings"

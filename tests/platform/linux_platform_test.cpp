@@ -20,11 +20,16 @@ TEST(UserMountPoints, KeepsRealFileSystemsOnly) {
                               "/dev/sda2 /home ext4 rw 0 0\n"
                               "/dev/sdb1 /media/USB\\040Stick vfat rw 0 0\n"
                               "/dev/sda3 /run/bind ext4 rw 0 0\n"
+                              "/dev/sdc1 /run/media/anna/STICK vfat rw 0 0\n"
+                              "/dev/sdc2 /run/media/anna ext4 rw 0 0\n"
+                              "tmpfs /run/user/1000 tmpfs rw 0 0\n"
+                              "/dev/sdd1 /media/anna/Kamera\\040SD vfat rw 0 0\n"
                               "/dev/sda2 /home ext4 rw 0 0\n"
                               "server:/share /mnt/share nfs4 rw 0 0\n"
                               "overlay / overlay rw 0 0\n"
                               "broken line\n"),
-              (std::vector<std::string>{"/", "/home", "/media/USB Stick", "/mnt/share"}));
+              (std::vector<std::string>{"/", "/home", "/media/USB Stick", "/run/media/anna/STICK",
+                                        "/media/anna/Kamera SD", "/mnt/share"}));
 }
 
 TEST(DiskFileSystem, NamedPipeIsNotReadAndDoesNotWait) {

@@ -63,6 +63,12 @@ std::vector<Word> wordsOf(const QString& pdf) {
     return words;
 }
 
+// The title print queues and PDF readers show for the file.
+QString titleOf(const QString& pdf) {
+    static const QRegularExpression title("^Title: +(.*)$", QRegularExpression::MultilineOption);
+    return title.match(run("pdfinfo", {pdf})).captured(1);
+}
+
 // The real printer, and the program on the scripted platform printing on it.
 class QtPrinterTest : public ::testing::Test {
   protected:
@@ -125,6 +131,7 @@ TEST_F(QtPrinterTest, TheTableStandsInItsColumnsAndNumbersUseTheUsersSeparator) 
     }
     EXPECT_NEAR(first["3fach"].y, first["ZAHL"].y, 0.5) << "on the heading line";
     EXPECT_EQ(first.count("400,5"), 1u);
+    EXPECT_EQ(titleOf(pdf), "Ausdruck Figuren1");
 
     // The 37 rows under the heading, line by line.
     std::ranges::sort(words, {}, [](const Word& w) { return std::pair(std::lround(w.y), w.x); });
@@ -196,6 +203,58 @@ TEST_F(QtPrinterTest, AFailedOrCutOffJobIsDroppedAndTheNextBeginsAfresh) {
     EXPECT_EQ(failures.size(), 1);
 }
 
+// A PDF that a full disk cuts short is reported with its file and the reason;
+// the older file of its name stays as it was, and no part of the new one is
+// left. With room again the new file replaces it.
+TEST_F(QtPrinterTest, AFullDiskKeepsTheOlderFileAndSaysSo) {
+    const QString disk = dir.filePath("disk");
+    ASSERT_TRUE(QDir().mkdir(disk));
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", disk}) != 0) {
+        GTEST_SKIP() << "no small tmpfs to fill could be mounted here (needs root and mount)";
+    }
+    const struct Unmount {
+        QString path;
+        ~Unmount() { QProcess::execute("umount", {"-l", path}); }
+    } unmount{disk};
+    const QByteArray older = "%PDF-1.4 der Bericht von gestern\n%%EOF\n";
+    QFile oldFile(disk + "/bericht.pdf");
+    ASSERT_TRUE(oldFile.open(QIODevice::WriteOnly) && oldFile.write(older) == older.size());
+    oldFile.close();
+    QFile filler(disk + "/voll");
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'x')) > 0) {
+    }
+    filler.close();
+    const struct {
+        const char* name;
+        bool full;
+        QStringList files;
+    } rows[] = {{"full", true, {"bericht.pdf", "voll"}}, {"room again", false, {"bericht.pdf"}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (!row.full) {
+            filler.remove();
+        }
+        QStringList failures;
+        printer.reportFailure = [&](const QString& message) { failures << message; };
+        printToFile("disk/bericht.pdf");
+        printer.writeText("Heute");
+        printer.endJob();
+        EXPECT_EQ(QDir(disk).entryList(QDir::Files | QDir::Hidden, QDir::Name), row.files);
+        if (row.full) {
+            ASSERT_EQ(failures.size(), 1);
+            EXPECT_EQ(failures[0], "Die Datei " + disk + "/bericht.pdf wurde nicht gedruckt.\n" +
+                                       "Der Datenträger ist voll.");
+            ASSERT_TRUE(oldFile.open(QIODevice::ReadOnly));
+            EXPECT_EQ(oldFile.readAll(), older);
+            oldFile.close();
+        } else {
+            EXPECT_EQ(failures, QStringList());
+            EXPECT_EQ(run("pdftotext", {oldFile.fileName(), "-"}).simplified(), "Heute");
+        }
+    }
+}
+
 // The program's own window, printed through okcopy: the image fills the width
 // of the page at the window's aspect, lossless; where the info box lies in the
 // window, the copy is peach only while the box is shown.
@@ -233,6 +292,7 @@ TEST_F(QtPrinterTest, TheCopyIsTheWholeWindowWithTheInfoBoxWhenShown) {
         EXPECT_NEAR(fields[3].toDouble() / fields[4].toDouble(), 9570.0 / 7155.0, 0.01);
         EXPECT_EQ(fields[3].toInt(), width);
         EXPECT_NE(fields[8], "jpeg") << "stored lossless";
+        EXPECT_EQ(titleOf(pdf), "Ausdruck Tendenz1");
     }
 }
 

@@ -1,43 +1,24 @@
 #pragma once
-// A scripted platform for tests and the scenario runner: message boxes answered
-// from a queue, a clock that counts, German number conventions, the real disk, a
-// text printer, and a session that records quitting.
+// A scripted platform for tests: the scenario runner's message boxes answered
+// from a queue, counting clock, text printer and session, with German number
+// conventions, the real disk and memory as a test sets it.
 
 #include <cstdint>
-#include <deque>
-#include <stdexcept>
-#include <string>
-#include <vector>
+#include <optional>
 
 #include "platform/disk_file_system.h"
 #include "platform/platform.h"
-#include "support/recording_printer.h"
+#include "recording_printer.h"
+#include "scripted_platform.h"
 
 namespace lurnatik::testing {
 
-// A message box was asked with no answer queued.
-struct UnexpectedQuestion : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-struct Question {
-    std::string prompt;
-    std::string title;
-    int style;
-};
-
-class ScriptedMessageBox : public MessageBox {
-  public:
-    Answer ask(std::string_view prompt, std::string_view title, int style) override;
-    std::deque<Answer> answers;
-    std::vector<Question> asked;
-};
-
-class CountingClock : public Clock {
-  public:
-    std::uint64_t seed() override { return ++readings; }
-    std::uint64_t readings = 0;
-};
+using lurnatik::CountingClock;
+using lurnatik::Question;
+using lurnatik::RecordingPrinter;
+using lurnatik::ScriptedMessageBox;
+using lurnatik::UnexpectedQuestion;
+using FakeSession = lurnatik::ScriptedSession;
 
 // Numbers as a German user writes them: "," decimal separator, "." grouping.
 class FakeLocale : public Locale {
@@ -50,14 +31,6 @@ class FakeMemoryProbe : public MemoryProbe {
   public:
     std::optional<std::uint64_t> availableBytes() override { return available; }
     std::optional<std::uint64_t> available;
-};
-
-class FakeSession : public Session {
-  public:
-    std::string programDirectory() override { return directory; }
-    void quit() override { quitted = true; }
-    std::string directory = ".";
-    bool quitted = false;
 };
 
 // All fakes together, with the Platform the handlers take.

@@ -120,6 +120,13 @@ void requireTypable(const Form1& form, const Control& c) {
     }
 }
 
+// Nor click, select or pick where the open panel lies over the control.
+void requireUncovered(const Form1& form, const Control& c, const char* action) {
+    if (form.covered(c)) {
+        throw ScriptError("'" + c.name() + "' lies under the open panel: no " + action);
+    }
+}
+
 std::string variable(const State& s, const std::string& name) {
     const std::vector<std::pair<const char*, double>> doubles = {{"sollwuerfe", s.sollwuerfe},
                                                                  {"wurfnr", s.wurfnr},
@@ -225,6 +232,7 @@ bool ScenarioRunner::executeLookAndPick(const std::string& command, std::string_
         if (std::find(items.begin(), items.end(), drive) == items.end()) {
             throw ScriptError("Drive1 lists no drive '" + drive + "'");
         }
+        requireUncovered(form, form.Drive1, "choosing a drive");
         form.Drive1.setDrive(drive);
         return true;
     }
@@ -234,8 +242,10 @@ bool ScenarioRunner::executeLookAndPick(const std::string& command, std::string_
 ScenarioRunner::ScenarioRunner(std::ostream& out, std::ostream& errors,
                                std::string programDirectory)
     : out_(out), errors_(errors) {
-    fake_.session.directory = std::move(programDirectory);
-    fake_.printer.onJobFinished = [this](const std::vector<std::string>& lines) {
+    session_.directory = std::move(programDirectory);
+    // Printed numbers as the program prints them, with the locale's separator.
+    printer_.decimalSeparator = QLocale::system().decimalPoint().toStdString();
+    printer_.onJobFinished = [this](const std::vector<std::string>& lines) {
         for (const std::string& line : lines) {
             out_ << "printer| " << line << '\n';
         }
@@ -251,14 +261,14 @@ int ScenarioRunner::run(std::istream& script) {
         }
         try {
             execute(line);
-        } catch (const testing::UnexpectedQuestion& e) {
+        } catch (const UnexpectedQuestion& e) {
             errors_ << "line " << number << ": " << e.what() << '\n';
             return 1;
         } catch (const std::exception& e) {
             errors_ << "line " << number << ": " << e.what() << '\n';
             return 2;
         }
-        if (fake_.session.quitted) {
+        if (session_.quitted) {
             out_ << "quit\n";
             return 0;
         }
@@ -273,12 +283,15 @@ int ScenarioRunner::run(std::istream& script) {
 bool ScenarioRunner::executeInput(const std::string& command, std::string_view& rest) {
     Form1& form = program_.form;
     if (command == "type") {
-        TextBox& box = controlOf<TextBox>(form, nextWord(rest), Kind::TextBox, "a text box");
+        const std::string name = nextWord(rest);
+        TextBox& box = controlOf<TextBox>(form, name, Kind::TextBox, "a text box");
         requireTypable(form, box);
         box.setText(textArgument(rest));
     } else if (command == "click") {
         const std::string name = nextWord(rest);
-        controlOf<Button>(form, name, Kind::Button, "a button").click();
+        Button& button = controlOf<Button>(form, name, Kind::Button, "a button");
+        requireUncovered(form, button, "click on it");
+        button.click();
     } else if (command == "select") {
         const std::string name = nextWord(rest);
         if (name != form.Option1.name()) {
@@ -288,17 +301,20 @@ bool ScenarioRunner::executeInput(const std::string& command, std::string_view& 
         if (index < 0 || index >= form.Option1.size()) {
             throw ScriptError("Option1 has no button " + std::to_string(index));
         }
+        requireUncovered(form, form.Option1[index], "selecting it");
         form.Option1.select(index);
     } else if (command == "clickrow") {
-        Grid& grid = controlOf<Grid>(form, nextWord(rest), Kind::Grid, "a grid");
+        const std::string name = nextWord(rest);
+        Grid& grid = controlOf<Grid>(form, name, Kind::Grid, "a grid");
         const int row = integerArgument(nextWord(rest));
         if (row < 0 || row >= grid.rows()) {
             throw ScriptError(grid.name() + " has no row " + std::to_string(row));
         }
+        requireUncovered(form, grid, "click on it");
         grid.rowSel = row;
         grid.click();
     } else if (command == "answer") {
-        fake_.messageBox.answers.push_back(answerArgument(nextWord(rest)));
+        messageBox_.answers.push_back(answerArgument(nextWord(rest)));
     } else if (command == "numbers") {
         std::deque<int> numbers;
         for (std::string word = nextWord(rest); !word.empty(); word = nextWord(rest)) {
@@ -330,7 +346,8 @@ bool ScenarioRunner::executeShow(const std::string& command, std::string_view& r
         out_ << name << ": " << inQuotes(shownText(*c)) << (c->enabled ? " enabled" : " disabled")
              << (c->shown() ? "" : " hidden") << '\n';
     } else if (command == "grid") {
-        const Grid& grid = controlOf<Grid>(form, nextWord(rest), Kind::Grid, "a grid");
+        const std::string name = nextWord(rest);
+        const Grid& grid = controlOf<Grid>(form, name, Kind::Grid, "a grid");
         for (int r = 0; r < grid.rows(); ++r) {
             for (int c = 0; c < grid.cols(); ++c) {
                 out_ << (c > 0 ? " | " : "") << inQuotes(grid.cell(r, c).text);

@@ -6,9 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/disk_file_system.h"
+#include "platform/memory_probe.h"
 #include "program/program.h"
 #include "qt/qt_locale.h"
-#include "support/fake_platform.h"
+#include "recording_printer.h"
+#include "scripted_platform.h"
 
 namespace lurnatik {
 
@@ -35,12 +38,18 @@ class ScenarioRunner {
 
     std::ostream& out_;
     std::ostream& errors_;
-    testing::FakePlatform fake_;
+    ScriptedMessageBox messageBox_;
+    CountingClock clock_;
     // Numbers as the program reads them, by the locale the environment names
     // (LC_ALL, LC_NUMERIC, LANG).
     QtLocale numbers_;
-    Platform platform_{fake_.messageBox, fake_.clock,   numbers_,    fake_.files,
-                       fake_.printer,    fake_.session, fake_.memory};
+    DiskFileSystem files_;
+    RecordingPrinter printer_;
+    ScriptedSession session_;
+    // The memory the program would find: a script that imports more than this
+    // machine can hold is refused as the program refuses it.
+    Platform platform_{messageBox_, clock_,   numbers_,           files_,
+                       printer_,    session_, systemMemoryProbe()};
     Program program_{platform_};
 };
 

@@ -27,9 +27,22 @@ const std::set<std::string_view, std::less<>> kPseudoTypes = {
     "sysfs",  "tmpfs",       "tracefs",  "fuse.gvfsd-fuse", "fuse.portal",
 };
 
+// Desktops (udisks) mount USB sticks and discs at /run/media/USER/LABEL; the rest
+// of /run is the system's.
+bool isRemovableMedium(std::string_view point) {
+    constexpr std::string_view media = "/run/media/";
+    if (point.substr(0, media.size()) != media) {
+        return false;
+    }
+    const std::string_view userAndLabel = point.substr(media.size());
+    const auto slash = userAndLabel.find('/');
+    return slash != std::string_view::npos && slash > 0 && slash + 1 < userAndLabel.size();
+}
+
 bool isSystemMountPoint(std::string_view point) {
     return point.empty() || point.front() != '/' || isUnder(point, "/proc") ||
-           isUnder(point, "/sys") || isUnder(point, "/dev") || isUnder(point, "/run");
+           isUnder(point, "/sys") || isUnder(point, "/dev") ||
+           (isUnder(point, "/run") && !isRemovableMedium(point));
 }
 
 // The mount table is read by the C library, which also undoes the escapes of

@@ -1,8 +1,8 @@
-#include "support/recording_printer.h"
+#include "recording_printer.h"
 
 #include <utility>
 
-namespace lurnatik::testing {
+namespace lurnatik {
 
 void RecordingPrinter::moveToColumn(int column) {
     calls.push_back("column " + std::to_string(column));
@@ -70,4 +70,4 @@ void RecordingPrinter::finish(std::vector<std::string> lines) {
     }
 }
 
-}  // namespace lurnatik::testing
+}  // namespace lurnatik

@@ -8,7 +8,7 @@
 #include "platform/number_item.h"
 #include "platform/printer.h"
 
-namespace lurnatik::testing {
+namespace lurnatik {
 
 // A printer on paper made of text: every call is logged, and each finished job is
 // laid out as the lines on its page, in character columns (column n begins n - 1
@@ -17,6 +17,7 @@ namespace lurnatik::testing {
 class RecordingPrinter : public Printer {
   public:
     void showSetupDialog() override { calls.push_back("setup dialog"); }
+    void setJobName(std::string_view name) override { jobName = name; }
     void setFontSize(double points) override {
         calls.push_back("font size " + lurnatik::writeNumber(points));
     }
@@ -27,7 +28,7 @@ class RecordingPrinter : public Printer {
         put("text \"" + std::string(text) + "\"", text);
     }
     void writeNumber(double value) override {
-        put("number " + lurnatik::writeNumber(value), numberItem(value, ","));
+        put("number " + lurnatik::writeNumber(value), numberItem(value, decimalSeparator));
     }
     void writeDate() override { put("date", date); }
     void endLine() override;
@@ -42,8 +43,11 @@ class RecordingPrinter : public Printer {
     std::vector<std::vector<std::string>> jobs;
     // Runs with the lines of each job as it finishes.
     std::function<void(const std::vector<std::string>& lines)> onJobFinished;
-    // What the date item writes, as the German fake locale has it.
+    // What the date item writes: a fixed day, so that printed pages compare.
     std::string date = "06.12.2026";
+    // The user's decimal separator.
+    std::string decimalSeparator = ",";
+    std::string jobName;
 
   private:
     // Logs the call and writes its text at the print position, beginning a job.
@@ -58,4 +62,4 @@ class RecordingPrinter : public Printer {
     int position_ = 0;  // characters from the left edge
 };
 
-}  // namespace lurnatik::testing
+}  // namespace lurnatik
