@@ -102,6 +102,17 @@ void GridView::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+// A table view tells screen readers that its new current cell has the focus even
+// when the view has none; the current cell of a grid moves with every throw and
+// every mark, so that focus would be announced where the user never went.
+void GridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    if (hasFocus()) {
+        QTableView::currentChanged(current, previous);
+    } else {
+        QAbstractItemView::currentChanged(current, previous);
+    }
+}
+
 void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
     const QWidget* widget = option->widget;

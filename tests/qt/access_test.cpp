@@ -1,0 +1,199 @@
+// The keyboard, closing, and the binding's lifetimes, through the real window.
+#include <QDeadlineTimer>
+#include <QMessageBox>
+#include <QTimer>
+#include <stdexcept>
+
+#include "qt/qt_message_box.h"
+#include "window_fixture.h"
+
+namespace lurnatik::qt_test {
+namespace {
+
+// Keys pressed one by one: a digit types itself, the others are named.
+struct KeyPath {
+    const char* name;
+    const char* keys;
+    const char* focus;  // where the focus ends
+    int mode;           // the Option1 button selected at the end
+    const char* lakut;
+};
+
+class KeyPathTest : public WindowTest, public ::testing::WithParamInterface<KeyPath> {};
+
+TEST_P(KeyPathTest, KeysReachWhatTheyShould) {
+    const std::map<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> named = {
+        {"Tab", {Qt::Key_Tab, {}}},
+        {"Backtab", {Qt::Key_Backtab, Qt::ShiftModifier}},
+        {"Down", {Qt::Key_Down, {}}},
+        {"Space", {Qt::Key_Space, {}}},
+        {"Enter", {Qt::Key_Enter, Qt::KeypadModifier}}};
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (const QString& key : QString(GetParam().keys).split(' ')) {
+        const auto found = named.find(key);
+        found == named.end() ? QTest::keyClicks(QApplication::focusWidget(), key)
+                             : QTest::keyClick(QApplication::focusWidget(), found->second.first,
+                                               found->second.second);
+    }
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), GetParam().focus);
+    EXPECT_EQ(form.Option1.selected(), GetParam().mode);
+    EXPECT_EQ(widget<QLabel>("lakut")->text(), GetParam().lakut);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, KeyPathTest,
+    ::testing::Values(
+        // Rotation/37 with fewer than 37 throws falls back to Einzelschritt, and the
+        // focus with it, so the next arrow selects Durchlauf.
+        KeyPath{"ArrowsSelectAfterAFallBack", "10 Tab Down Down Down", "Option1(1)", 1, ""},
+        // At the halt throw the program selects Einzelschritt; going back from Start,
+        // the focus lands on it.
+        KeyPath{"BackToTheModeTheProgramChose",
+                "100 Tab Down Down Down Tab 2 Tab Space Backtab Down", "Option1(1)", 1, "2"},
+        KeyPath{"KeypadEnterPressesAButton", "5 Tab Tab Enter", "okstart", 0, "1"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The real message box answered by the underlined letters of its buttons.
+TEST(MessageBoxKeysTest, JaNeinAbbrechenHaveAccessKeys) {
+    const struct {
+        int style;
+        Qt::Key key;
+        Answer answer;
+    } rows[] = {{36, Qt::Key_N, Answer::Nein},
+                {36, Qt::Key_J, Answer::Ja},
+                {35, Qt::Key_A, Answer::Abbrechen}};
+    QWidget parent;
+    parent.show();
+    QtMessageBox messageBox(&parent);
+    for (const auto& row : rows) {
+        QTimer press;
+        QDeadlineTimer deadline(10000);
+        bool pressed = false;
+        QObject::connect(&press, &QTimer::timeout, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (box != nullptr && !pressed) {
+                pressed = true;
+                QTest::keyClick(box, row.key);
+            } else if (box != nullptr && deadline.hasExpired()) {
+                box->close();
+                ADD_FAILURE() << "the key answered nothing: " << row.key;
+            }
+        });
+        press.start(20);
+        EXPECT_EQ(messageBox.ask("?", " T", row.style), row.answer) << row.key;
+    }
+}
+
+// The desktop's close request asks as Ende does, once the running event has ended.
+class CloseTest : public WindowTest {
+  protected:
+    void requestClose() {
+        QMetaObject::invokeMethod(
+            window.get(), [this] { ++closeRequests, window->close(); }, Qt::QueuedConnection);
+    }
+    int closeRequests = 0;
+
+    // A close request comes in while the running event waits.
+    void closeDuring(const std::function<void()>& wait) {
+        form.okcopy.onClick = [&] {
+            requestClose();
+            wait();
+            EXPECT_TRUE(fake.messageBox.asked.empty()) << "asked while the event ran";
+        };
+        QTest::mouseClick(widget("okcopy"), Qt::LeftButton);
+    }
+};
+
+TEST_F(CloseTest, AsksAsEndeDoesWhenTheRunningEventEnds) {
+    const struct {
+        const char* name;
+        std::function<void()> wait;  // how the running event lets the close through
+        Answer answer;
+    } rows[] = {{"idle", nullptr, Answer::Ja},
+                {"a long run",
+                 [&] {
+                     for (QDeadlineTimer deadline(10000);
+                          closeRequests == 0 && !deadline.hasExpired();) {
+                         form.lakut.caption = std::to_string(deadline.remainingTime());
+                         form.lakut.repaint();
+                     }
+                 },
+                 Answer::Nein},
+                {"a message box", [] { QMessageBox::information(nullptr, "", ""); }, Answer::Nein},
+                {"two requests in a message box",
+                 [&] {
+                     requestClose();
+                     QMessageBox::information(nullptr, "", "");
+                 },
+                 Answer::Nein}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        fake.messageBox.asked.clear();
+        closeRequests = 0;
+        fake.messageBox.answers = {row.answer};
+        if (row.wait == nullptr) {
+            EXPECT_FALSE(window->close());
+        } else {
+            // A box closes itself once the close request has come and gone by.
+            QTimer closeBox;
+            QObject::connect(&closeBox, &QTimer::timeout, [] {
+                if (QWidget* box = QApplication::activeModalWidget()) {
+                    QMetaObject::invokeMethod(box, "reject", Qt::QueuedConnection);
+                }
+            });
+            closeBox.start(50);
+            closeDuring(row.wait);
+        }
+        ASSERT_EQ(fake.messageBox.asked.size(), 1u);
+        EXPECT_EQ(fake.messageBox.asked[0].title, " Beenden");
+        EXPECT_EQ(fake.session.quitted, row.answer == Answer::Ja);
+        EXPECT_TRUE(window->isVisible());
+        fake.session.quitted = false;
+    }
+}
+
+// The program goes first; every later use of the window must not reach it.
+TEST(LifetimeTest, AWindowLeftWithoutItsFormStaysUsable) {
+    testing::FakePlatform fake;
+    MainWindow window;
+    auto program = std::make_unique<Program>(fake.platform);
+    program->startUp();
+    window.bind(program->form);
+    window.show();
+    program->form.okextern.click();  // a panel open
+    program.reset();
+    window.syncFromModel();
+    window.zoomTo(1.5);
+    EXPECT_TRUE(window.close()) << "nothing left to ask";
+}
+
+TEST(LifetimeTest, TheRepainterWorksAgainAfterASyncThatFailed) {
+    Label lakut{"lakut"};
+    QWidget parent;
+    LabelBinding binding(lakut, &parent);
+    int syncs = 0;
+    LakutRepainter repainter(binding, [&] {
+        if (++syncs == 1) {
+            throw std::runtime_error("the sync failed");
+        }
+    });
+    EXPECT_THROW(repainter.request(), std::runtime_error);
+    repainter.eventEnded();
+    repainter.request();
+    EXPECT_EQ(syncs, 2);
+}
+
+// Blanks at the end of a caption are no part of what a centred label centres.
+TEST_F(WindowTest, TrailingBlanksDoNotShiftACentredLabel) {
+    QImage shown[2];
+    for (const int i : {0, 1}) {
+        form.lzahl.caption = i == 0 ? "17" : "17    ";
+        window->syncFromModel();
+        shown[i] = widget("lzahl")->grab().toImage();
+    }
+    EXPECT_EQ(shown[0], shown[1]);
+}
+
+}  // namespace
+}  // namespace lurnatik::qt_test
