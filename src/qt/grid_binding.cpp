@@ -72,8 +72,8 @@ void GridBinding::sync() {
         announceChangedCells();
     }
     const QModelIndex current = model_->index(grid_.row(), grid_.col());
-    if (first_ || view_->currentIndex() != current) {
-        view_->setCurrentIndex(current);
+    if (first_ || view_->highlight() != current) {
+        view_->setHighlight(current);
     }
     first_ = false;
 }

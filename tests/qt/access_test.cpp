@@ -88,62 +88,56 @@ TEST(MessageBoxKeysTest, JaNeinAbbrechenHaveAccessKeys) {
 // The desktop's close request asks as Ende does, once the running event has ended.
 class CloseTest : public WindowTest {
   protected:
+    // A close request comes in; a message box open then answers nothing.
     void requestClose() {
-        QMetaObject::invokeMethod(
-            window.get(), [this] { ++closeRequests, window->close(); }, Qt::QueuedConnection);
+        const auto request = [this] {
+            ++closeRequests;
+            window->close();
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                QMetaObject::invokeMethod(box, "reject", Qt::QueuedConnection);
+            }
+        };
+        QMetaObject::invokeMethod(window.get(), request, Qt::QueuedConnection);
     }
     int closeRequests = 0;
-
-    // A close request comes in while the running event waits.
-    void closeDuring(const std::function<void()>& wait) {
-        form.okcopy.onClick = [&] {
-            requestClose();
-            wait();
-            EXPECT_TRUE(fake.messageBox.asked.empty()) << "asked while the event ran";
-        };
-        QTest::mouseClick(widget("okcopy"), Qt::LeftButton);
-    }
 };
 
 TEST_F(CloseTest, AsksAsEndeDoesWhenTheRunningEventEnds) {
+    const auto messageBox = [] {
+        QMessageBox box;
+        QTimer::singleShot(10000, &box, &QDialog::reject);  // a safety net
+        box.exec();
+    };
     const struct {
         const char* name;
         std::function<void()> wait;  // how the running event lets the close through
         Answer answer;
-    } rows[] = {{"idle", nullptr, Answer::Ja},
-                {"a long run",
-                 [&] {
-                     for (QDeadlineTimer deadline(10000);
-                          closeRequests == 0 && !deadline.hasExpired();) {
-                         form.lakut.caption = std::to_string(deadline.remainingTime());
-                         form.lakut.repaint();
-                     }
-                 },
-                 Answer::Nein},
-                {"a message box", [] { QMessageBox::information(nullptr, "", ""); }, Answer::Nein},
-                {"two requests in a message box",
-                 [&] {
-                     requestClose();
-                     QMessageBox::information(nullptr, "", "");
-                 },
-                 Answer::Nein}};
+    } rows[] = {
+        {"idle", nullptr, Answer::Ja},
+        {"a long run",
+         [&] {
+             for (QDeadlineTimer deadline(10000); closeRequests == 0 && !deadline.hasExpired();) {
+                 form.lakut.caption = std::to_string(deadline.remainingTime());
+                 form.lakut.repaint();
+             }
+         },
+         Answer::Nein},
+        {"a message box", messageBox, Answer::Nein},
+        {"two requests in a message box", [&] { requestClose(), messageBox(); }, Answer::Nein}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         fake.messageBox.asked.clear();
-        closeRequests = 0;
         fake.messageBox.answers = {row.answer};
+        closeRequests = 0;
         if (row.wait == nullptr) {
             EXPECT_FALSE(window->close());
         } else {
-            // A box closes itself once the close request has come and gone by.
-            QTimer closeBox;
-            QObject::connect(&closeBox, &QTimer::timeout, [] {
-                if (QWidget* box = QApplication::activeModalWidget()) {
-                    QMetaObject::invokeMethod(box, "reject", Qt::QueuedConnection);
-                }
-            });
-            closeBox.start(50);
-            closeDuring(row.wait);
+            form.okcopy.onClick = [&] {
+                requestClose();
+                row.wait();
+                EXPECT_TRUE(fake.messageBox.asked.empty()) << "asked while the event ran";
+            };
+            QTest::mouseClick(widget("okcopy"), Qt::LeftButton);
         }
         ASSERT_EQ(fake.messageBox.asked.size(), 1u);
         EXPECT_EQ(fake.messageBox.asked[0].title, " Beenden");
