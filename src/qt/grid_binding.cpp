@@ -70,6 +70,8 @@ void GridBinding::sync() {
         layoutColumns();
         model_->refresh();
         announceChangedCells();
+    } else if (announced_.empty()) {
+        announceChangedCells();  // a screen reader may have come since
     }
     const QModelIndex current = model_->index(grid_.row(), grid_.col());
     if (first_ || view_->highlight() != current) {
