@@ -147,21 +147,6 @@ TEST_F(CloseTest, AsksAsEndeDoesWhenTheRunningEventEnds) {
     }
 }
 
-// The program goes first; every later use of the window must not reach it.
-TEST(LifetimeTest, AWindowLeftWithoutItsFormStaysUsable) {
-    testing::FakePlatform fake;
-    MainWindow window;
-    auto program = std::make_unique<Program>(fake.platform);
-    program->startUp();
-    window.bind(program->form);
-    window.show();
-    program->form.okextern.click();  // a panel open
-    program.reset();
-    window.syncFromModel();
-    window.zoomTo(1.5);
-    EXPECT_TRUE(window.close()) << "nothing left to ask";
-}
-
 TEST(LifetimeTest, TheRepainterWorksAgainAfterASyncThatFailed) {
     Label lakut{"lakut"};
     QWidget parent;
