@@ -4,7 +4,6 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "qt/qt_message_box.h"
 #include "window_fixture.h"
 
 namespace lurnatik::qt_test {
@@ -53,37 +52,6 @@ INSTANTIATE_TEST_SUITE_P(
                 "100 Tab Down Down Down Tab 2 Tab Space Backtab Down", "Option1(1)", 1, "2"},
         KeyPath{"KeypadEnterPressesAButton", "5 Tab Tab Enter", "okstart", 0, "1"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// The real message box answered by the underlined letters of its buttons.
-TEST(MessageBoxKeysTest, JaNeinAbbrechenHaveAccessKeys) {
-    const struct {
-        int style;
-        Qt::Key key;
-        Answer answer;
-    } rows[] = {{36, Qt::Key_N, Answer::Nein},
-                {36, Qt::Key_J, Answer::Ja},
-                {35, Qt::Key_A, Answer::Abbrechen}};
-    QWidget parent;
-    parent.show();
-    QtMessageBox messageBox(&parent);
-    for (const auto& row : rows) {
-        QTimer press;
-        QDeadlineTimer deadline(10000);
-        bool pressed = false;
-        QObject::connect(&press, &QTimer::timeout, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            if (box != nullptr && !pressed) {
-                pressed = true;
-                QTest::keyClick(box, row.key);
-            } else if (box != nullptr && deadline.hasExpired()) {
-                box->close();
-                ADD_FAILURE() << "the key answered nothing: " << row.key;
-            }
-        });
-        press.start(20);
-        EXPECT_EQ(messageBox.ask("?", " T", row.style), row.answer) << row.key;
-    }
-}
 
 // The desktop's close request asks as Ende does, once the running event has ended.
 class CloseTest : public WindowTest {
