@@ -38,7 +38,6 @@ TEST_F(WindowTest, EveryControlIsAWidgetAsTheModelHasIt) {
         EXPECT_EQ(w->toolTip().toStdString(), c->tooltip);
         EXPECT_EQ(w->isEnabled(), c->enabled);
         EXPECT_EQ(w->isVisible(), c->shown());
-        // A value label is named by its caption, and described by its German name.
         const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         const QString name = a->text(QAccessible::Name);
         names.insert(name.isEmpty() ? a->text(QAccessible::Description) : name);
