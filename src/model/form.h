@@ -106,6 +106,9 @@ class Form1 {
     // the open import panel): the user can neither see nor reach it.
     bool covered(const Control& control) const;
 
+    // The window's close button, Alt+F4 or the desktop asks to end the program.
+    std::function<void()> onCloseRequest;
+
     // Runs once as the form goes, while its controls still exist: whatever draws
     // the form lets go of it here, whichever of the two goes first.
     std::function<void()> onDestroy;

@@ -38,6 +38,8 @@ void attachHandlers(Form1& form, Platform& platform) {
     form.okcopy.onClick = [f, p] { printScreenCopy(*f, *p); };
     form.okinfo.onClick = [f, p] { toggleInfo(*f, *p); };
     form.okende.onClick = [f, p] { confirmQuit(*f, *p); };
+    // Closing the window asks as Ende does.
+    form.onCloseRequest = [f, p] { confirmQuit(*f, *p); };
 }
 
 void Program::startUp() {

@@ -37,7 +37,6 @@ constexpr std::pair<std::string_view, const char*> kNames[] = {
     {"Label42", "Überschrift Ungerade"},
     {"lgerade", "Anzahl Pair"},
     {"lungerade", "Anzahl Impair"},
-    {"okinfo", "Info"},
     {"Shape1", "Rahmen der Eingaben"},
     {"Label1", "Überschrift Anzahl Würfe"},
     {"textanzahl", "Anzahl Würfe"},
@@ -50,13 +49,7 @@ constexpr std::pair<std::string_view, const char*> kNames[] = {
     {"Lrotat", "Rotation"},
     {"Label2", "Überschrift Zahl"},
     {"lzahl", "Geworfene Zahl"},
-    {"okstart", "Start"},
-    {"okabbrechen", "Abbruch"},
     {"Line1", "Trennlinie"},
-    {"okdruck", "Druck"},
-    {"okcopy", "Copy"},
-    {"okextern", "Import"},
-    {"okende", "Ende"},
     {"Frame1", "Import Permanenz"},
     {"Drive1", "Laufwerk"},
     {"Label10", "Dateimuster"},
@@ -75,6 +68,17 @@ QString accessibleName(std::string_view controlName) {
         }
     }
     return {};
+}
+
+void nameForScreenReaders(const Control& control, QWidget& widget) {
+    const QString name = accessibleName(control.name());
+    const bool valueLabel =
+        control.kind() == Kind::Label && static_cast<const Label&>(control).border;
+    if (valueLabel) {
+        widget.setAccessibleDescription(name);
+    } else if (!name.isEmpty()) {
+        widget.setAccessibleName(name);
+    }
 }
 
 }  // namespace lurnatik

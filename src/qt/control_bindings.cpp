@@ -1,7 +1,9 @@
 #include "qt/control_bindings.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "model/text.h"
@@ -86,7 +88,8 @@ class KeyboardButton : public Base {
   protected:
     void keyPressEvent(QKeyEvent* event) override {
         const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (enter && event->modifiers() == Qt::NoModifier) {
+        // The keypad's Enter comes with the keypad flag.
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
             if (!event->isAutoRepeat()) {
                 this->click();
             }
@@ -94,6 +97,45 @@ class KeyboardButton : public Base {
             return;
         }
         Base::keyPressEvent(event);
+    }
+};
+
+// An option button of a group: the arrows select the neighbour above or below,
+// round the group, as the option groups of the design do. The click goes to the
+// model, which may choose another mode; the focus follows what it chose.
+class OptionRadio : public KeyboardButton<QRadioButton> {
+  public:
+    using KeyboardButton::KeyboardButton;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        const int step = key == Qt::Key_Up || key == Qt::Key_Left      ? -1
+                         : key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                                                                       : 0;
+        if (step == 0 || group() == nullptr) {
+            KeyboardButton::keyPressEvent(event);
+            return;
+        }
+        std::vector<QAbstractButton*> usable;
+        for (QAbstractButton* button : group()->buttons()) {
+            if (button->isEnabled() && button->isVisible()) {
+                usable.push_back(button);
+            }
+        }
+        std::sort(usable.begin(), usable.end(),
+                  [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+        const auto here = std::find(usable.begin(), usable.end(), this);
+        if (here != usable.end()) {
+            const auto count = static_cast<std::ptrdiff_t>(usable.size());
+            const std::ptrdiff_t next = ((here - usable.begin()) + step + count) % count;
+            usable[static_cast<std::size_t>(next)]->click();
+        }
+        QAbstractButton* chosen = group()->checkedButton();
+        if (chosen != nullptr && chosen->isVisible() && chosen->isEnabled()) {
+            chosen->setFocus(Qt::OtherFocusReason);
+        }
+        event->accept();
     }
 };
 
@@ -145,11 +187,21 @@ void LabelBinding::syncCaption() {
     fitted_ = true;
     caption_.assign(shown);
     more_ = more;
-    const FittedCaption fitted = fitCaption(captionText(shown), more, font_, box);
+    QString text = captionText(shown);
+    if (model_.alignment == Align::Centre) {
+        // Blanks at the end of a line would move what is centred to the left.
+        static const QRegularExpression trailing(QStringLiteral(" +(?=\n|$)"));
+        text.remove(trailing);
+    }
+    const FittedCaption fitted = fitCaption(text, more, font_, box);
     if (label_->font() != fitted.font) {
         label_->setFont(fitted.font);
     }
     label_->setText(fitted.text);
+    // A screen reader reads a value by the label's name, and hears it change.
+    if (model_.border) {
+        label_->setAccessibleName(more ? text + QChar(0x2026) : text);
+    }
 }
 
 ButtonBinding::ButtonBinding(Button& button, QWidget* parent, EventDispatch& dispatch)
@@ -200,7 +252,7 @@ void TextBoxBinding::sync() {
 
 OptionBinding::OptionBinding(OptionArray& array, int index, QWidget* parent, QButtonGroup& group,
                              EventDispatch& dispatch)
-    : WidgetBinding(array[index], new KeyboardButton<QRadioButton>(parent), kOnWindow),
+    : WidgetBinding(array[index], new OptionRadio(parent), kOnWindow),
       array_(array),
       index_(index),
       radio_(static_cast<QRadioButton*>(widget())) {
@@ -215,6 +267,9 @@ OptionBinding::OptionBinding(OptionArray& array, int index, QWidget* parent, QBu
 }
 
 void OptionBinding::sync() {
+    const bool selected = array_.value(index_);
+    // Only the selected button is a tab stop: Tab lands on the mode in force.
+    setFocusPolicyWhenUsable(selected ? Qt::StrongFocus : Qt::ClickFocus);
     WidgetBinding::sync();
     const std::string& caption = array_[index_].caption;
     if (caption != caption_) {
@@ -222,8 +277,16 @@ void OptionBinding::sync() {
         radio_->setText(captionText(caption_));
     }
     // In an exclusive group, checking the selected button unchecks the others.
-    if (array_.value(index_) && !radio_->isChecked()) {
+    if (selected && !radio_->isChecked()) {
+        const auto group = radio_->group()->buttons();
+        const bool focusInGroup =
+            std::find(group.begin(), group.end(), QApplication::focusWidget()) != group.end();
         radio_->setChecked(true);
+        // The program chose another mode: the focus goes with the selection, so
+        // that the arrows go on from the mode in force.
+        if (focusInGroup && radio_->isVisible() && radio_->isEnabled()) {
+            radio_->setFocus(Qt::OtherFocusReason);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "qt/grid_binding.h"
 
+#include <QAccessible>
 #include <algorithm>
 #include <vector>
 
@@ -68,12 +69,45 @@ void GridBinding::sync() {
         revision_ = grid_.revision();
         layoutColumns();
         model_->refresh();
+        announceChangedCells();
+    } else if (announced_.empty()) {
+        announceChangedCells();  // a screen reader may have come since
     }
     const QModelIndex current = model_->index(grid_.row(), grid_.col());
-    if (first_ || view_->currentIndex() != current) {
-        view_->setCurrentIndex(current);
+    if (first_ || view_->highlight() != current) {
+        view_->setHighlight(current);
     }
     first_ = false;
+}
+
+// A cell's name holds its count and its mark, so a screen reader hears a changed
+// cell by its new name. Only while one listens: the comparison costs a pass over
+// the grid.
+void GridBinding::announceChangedCells() {
+    if (!QAccessible::isActive()) {
+        announced_.clear();
+        return;
+    }
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view_);
+    QAccessibleTableInterface* cells = table != nullptr ? table->tableInterface() : nullptr;
+    const auto count = static_cast<std::size_t>(grid_.rows() * grid_.cols());
+    const bool first = announced_.size() != count;
+    announced_.resize(count);
+    for (int r = 0; r < grid_.rows(); ++r) {
+        for (int c = 0; c < grid_.cols(); ++c) {
+            const Cell& now = grid_.cell(r, c);
+            Cell& heard = announced_[static_cast<std::size_t>(r * grid_.cols() + c)];
+            if (now.text == heard.text && now.background == heard.background) {
+                continue;
+            }
+            heard = now;
+            QAccessibleInterface* cell = !first && cells != nullptr ? cells->cellAt(r, c) : nullptr;
+            if (cell != nullptr) {
+                QAccessibleEvent changed(cell, QAccessible::NameChanged);
+                QAccessible::updateAccessibility(&changed);
+            }
+        }
+    }
 }
 
 void GridBinding::applyGridColours() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "model/grid.h"
 #include "qt/event_dispatch.h"
@@ -23,11 +24,13 @@ class GridBinding : public WidgetBinding {
   private:
     void applyGridColours();
     void layoutColumns();
+    void announceChangedCells();
 
     Grid& grid_;
     GridView* view_;
     GridTableModel* model_;
     std::uint64_t revision_ = 0;
+    std::vector<Cell> announced_;  // the cells as screen readers last heard them
     double zoom_ = 1.0;
     bool first_ = true;
 };

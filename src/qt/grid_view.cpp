@@ -102,6 +102,26 @@ void GridView::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+void GridView::setHighlight(const QModelIndex& index) {
+    const QModelIndex before = highlight_;
+    highlight_ = index;
+    if (hasFocus()) {
+        setCurrentIndex(index);
+    }
+    update(before);
+    update(index);
+}
+
+void GridView::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    setCurrentIndex(highlight_);
+}
+
+void GridView::focusOutEvent(QFocusEvent* event) {
+    QTableView::focusOutEvent(event);
+    selectionModel()->clearCurrentIndex();
+}
+
 void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
     const QWidget* widget = option->widget;
@@ -129,8 +149,8 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QRect r = option.rect;
     painter->fillRect(QRect(r.right() - line + 1, r.top(), line, r.height()), gridColour_);
     painter->fillRect(QRect(r.left(), r.bottom() - line + 1, r.width(), line), gridColour_);
-    const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
-    if (view != nullptr && view->currentIndex() == index) {
+    const auto* view = dynamic_cast<const GridView*>(option.widget);
+    if (view != nullptr && view->highlight() == index) {
         // In the cell's own text colour, which stands out from its background.
         painter->setPen(QPen(index.data(Qt::ForegroundRole).value<QColor>(), 1, Qt::DotLine));
         painter->setBrush(Qt::NoBrush);

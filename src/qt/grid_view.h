@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <functional>
@@ -53,15 +54,24 @@ class GridView : public QTableView {
     // The row at a y position of the viewport, clamped into the grid.
     int rowAtClamped(int y) const;
 
+    // The current cell of the grid, framed. It is the view's current index only
+    // while the view has the focus: screen readers take a view's current index
+    // for the focused object, and the grids' current cell moves with every throw.
+    QModelIndex highlight() const { return highlight_; }
+    void setHighlight(const QModelIndex& index);
+
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     CellDelegate* delegate_;
+    QPersistentModelIndex highlight_;
     bool pressed_ = false;
 };
 

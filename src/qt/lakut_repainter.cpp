@@ -7,6 +7,19 @@
 namespace lurnatik {
 namespace {
 
+// Marks the repainter busy for one scope, and free again however the scope
+// ends: a sync that throws must not leave it deaf to every later request.
+class Inside {
+  public:
+    explicit Inside(bool& flag) : flag_(flag) { flag_ = true; }
+    ~Inside() { flag_ = false; }
+    Inside(const Inside&) = delete;
+    Inside& operator=(const Inside&) = delete;
+
+  private:
+    bool& flag_;
+};
+
 LakutRepainter::Clock steadyClock() {
     QElapsedTimer timer;
     timer.start();
@@ -41,7 +54,7 @@ void LakutRepainter::request() {
     if (now - lastPaint_ < kFrameNs) {
         return;
     }
-    inside_ = true;
+    const Inside inside(inside_);
     lastPaint_ = now;
     lakut_.syncCaption();
     lakut_.label()->repaint();
@@ -54,11 +67,10 @@ void LakutRepainter::request() {
         const qint64 spent = clock_() - now;
         nextKeepAlive_ = now + std::max(kKeepAliveNs, kRunShare * spent);
     }
-    inside_ = false;
 }
 
 void LakutRepainter::showWindow() {
-    inside_ = true;
+    const Inside inside(inside_);
     windowShown_ = true;
     syncWindow_();
     // A repaint of one widget paints every region of the window waiting for it:
@@ -66,7 +78,6 @@ void LakutRepainter::showWindow() {
     lakut_.label()->repaint();
     lastPaint_ = clock_();
     ++paints_;
-    inside_ = false;
 }
 
 }  // namespace lurnatik

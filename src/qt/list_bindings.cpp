@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
+#include "qt/accessibility.h"
 #include "qt/contrast.h"
 #include "qt/qt_convert.h"
 
@@ -80,7 +81,7 @@ bool usable(const Control& c) {
 }  // namespace
 
 DriveBinding::DriveBinding(DriveList& drives, QWidget* parent, EventDispatch& dispatch)
-    : WidgetBinding(drives, new QComboBox(parent), kList),
+    : WidgetBinding(drives, new DriveBox(parent), kList),
       model_(drives),
       combo_(static_cast<QComboBox*>(widget())) {
     QObject::connect(combo_, &QComboBox::activated, receiver(), [this, &dispatch](int index) {

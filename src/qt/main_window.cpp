@@ -5,6 +5,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "qt/accessibility.h"
 #include "qt/accessible_names.h"
 #include "qt/binding_factory.h"
 #include "qt/control_bindings.h"
@@ -19,6 +20,7 @@ MainWindow::MainWindow()
       style_(std::make_unique<ZoomStyle>()) {
     setObjectName(QStringLiteral("Form1"));
     options_->setExclusive(true);
+    installAccessibility();
 }
 
 MainWindow::~MainWindow() {
@@ -33,8 +35,11 @@ void MainWindow::unbind() {
     form_->onDestroy = nullptr;
     form_ = nullptr;
     dispatch_.discardWaiting();
+    closeWaiting_ = false;
     repainter_.reset();
-    // Each binding takes its widget with it.
+    // Each binding takes its widget with it; nothing may point at them after.
+    panels_.clear();
+    tabStops_.clear();
     bindings_.clear();
 }
 
@@ -91,7 +96,7 @@ void MainWindow::bindControls(Form1& form) {
         }
         auto binding = makeBinding(form, *control, parent, dispatch_, *options_);
         useZoomStyle(binding->widget());
-        binding->widget()->setAccessibleName(lurnatik::accessibleName(control->name()));
+        nameForScreenReaders(*control, *binding->widget());
         if (control->kind() == Kind::Frame) {
             containers[control] = binding->widget();
             panels_.push_back({control, binding->widget(), control->shown(), nullptr});
@@ -131,6 +136,9 @@ void MainWindow::orderTabStops() {
 }
 
 void MainWindow::syncFromModel() {
+    if (form_ == nullptr) {
+        return;
+    }
     QWidget* const focusBefore = focusWidget();
     const bool panelShown = std::any_of(panels_.begin(), panels_.end(),
                                         [](const Panel& p) { return p.control->shown(); });
@@ -173,15 +181,37 @@ void MainWindow::focusFirstTabStop(const QWidget* area) {
     }
 }
 
+void MainWindow::end() {
+    ending_ = true;
+    close();
+}
+
+// The desktop's close request is input like any other: it waits until the
+// running event has ended, and then asks as Ende does; one question answers
+// every request made meanwhile. The program's own end closes at once.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // The desktop's close button waits, like every input, until the running
-    // event has ended; the program's own quit closes at once.
-    if (dispatch_.busy() && event->spontaneous()) {
-        event->ignore();
+    if (ending_ || form_ == nullptr || !form_->onCloseRequest) {
+        dispatch_.discardWaiting();
+        event->accept();
         return;
     }
-    dispatch_.discardWaiting();
-    event->accept();
+    event->ignore();
+    if (!closeWaiting_) {
+        closeWaiting_ = true;
+        dispatch_.run([this] { askToClose(); });
+    }
+}
+
+void MainWindow::askToClose() {
+    try {
+        if (form_ != nullptr && form_->onCloseRequest) {
+            form_->onCloseRequest();
+        }
+    } catch (...) {
+        closeWaiting_ = false;
+        throw;
+    }
+    closeWaiting_ = false;
 }
 
 }  // namespace lurnatik

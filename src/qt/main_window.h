@@ -39,6 +39,10 @@ class MainWindow : public QWidget {
     // Brings every widget up to date from the model.
     void syncFromModel();
 
+    // Closes the window for good, without the question that closing it from the
+    // desktop asks: the program's own end.
+    void end();
+
     LakutRepainter* lakutRepainter() const { return repainter_.get(); }
 
     // The factor every control, font and border is drawn at: 1 is the design.
@@ -80,13 +84,16 @@ class MainWindow : public QWidget {
     void keepOnScreen();
     bool zoomByKey(const QKeyEvent& event);
     bool zoomByWheel(const QWheelEvent& event);
+    void askToClose();
 
     Form1* form_ = nullptr;
     QSize design_;
     double zoom_ = 1.0;
     std::optional<double> zoomWaiting_;
     bool resizeWaiting_ = false;
-    int wheelSteps_ = 0;  // in eighths of a degree, as the wheel reports them
+    bool ending_ = false;
+    bool closeWaiting_ = false;  // a close request waits for its question
+    int wheelSteps_ = 0;         // in eighths of a degree, as the wheel reports them
     EventDispatch dispatch_;
     QButtonGroup* options_;
     // Before the bindings, so that no widget outlives the style it is drawn in.

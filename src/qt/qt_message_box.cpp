@@ -25,11 +25,12 @@ Answer QtMessageBox::ask(std::string_view prompt, std::string_view title, int st
     if ((style & kIconMask) == kQuestionIcon) {
         box.setIcon(QMessageBox::Question);
     }
-    QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton* nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    // Alt and the underlined letter answer from the keyboard.
+    QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     QPushButton* abbrechen = nullptr;
     if ((style & kButtonsMask) == kYesNoCancel) {
-        abbrechen = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        abbrechen = box.addButton(QStringLiteral("&Abbrechen"), QMessageBox::RejectRole);
     }
     box.setDefaultButton(ja);
     // Escape and the close button answer as the last button does.

@@ -15,7 +15,7 @@ namespace lurnatik {
 // disk, and the printer that the caller supplies.
 class QtPlatform {
   public:
-    QtPlatform(QWidget* window, Printer& printer)
+    QtPlatform(MainWindow* window, Printer& printer)
         : messageBox_(window), session_(window), printer_(printer) {}
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;

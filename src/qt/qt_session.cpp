@@ -14,7 +14,7 @@ std::string QtSession::programDirectory() {
 
 void QtSession::quit() {
     if (window_ != nullptr) {
-        window_->close();
+        window_->end();
     }
     // Leaves the event loop as soon as the running handler returns; no event
     // that waits is handled any more.

@@ -1,20 +1,20 @@
 #pragma once
 
 #include <QPointer>
-#include <QWidget>
 
 #include "platform/session.h"
+#include "qt/main_window.h"
 
 namespace lurnatik {
 
 class QtSession : public Session {
   public:
-    explicit QtSession(QWidget* window) : window_(window) {}
+    explicit QtSession(MainWindow* window) : window_(window) {}
     std::string programDirectory() override;
     void quit() override;
 
   private:
-    QPointer<QWidget> window_;
+    QPointer<MainWindow> window_;
 };
 
 }  // namespace lurnatik

@@ -45,8 +45,21 @@ void WidgetBinding::sync() {
     if (widget_->isEnabled() != enabled) {
         widget_->setEnabled(enabled);
     }
-    if (widget_->isHidden() == control_.visible) {
-        widget_->setVisible(control_.visible);
+    if (!focusPolicy_) {
+        focusPolicy_ = widget_->focusPolicy();
+    }
+    const Qt::FocusPolicy focusPolicy = covered_ ? Qt::NoFocus : *focusPolicy_;
+    if (widget_->focusPolicy() != focusPolicy) {
+        widget_->setFocusPolicy(focusPolicy);
+    }
+    const bool visible = control_.visible && !covered_;
+    if (widget_->isHidden() == visible) {
+        // A widget hidden with the focus would pass it on to its neighbour, a
+        // focus change the user did not make; the panel takes it instead.
+        if (!visible && widget_->hasFocus()) {
+            widget_->clearFocus();
+        }
+        widget_->setVisible(visible);
     }
     first_ = false;
 }

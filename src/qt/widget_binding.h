@@ -3,6 +3,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 #include <string>
 
 #include "model/controls.h"
@@ -32,13 +33,17 @@ class WidgetBinding {
     QWidget* widget() const { return widget_; }
 
     virtual void sync();
-    // A control under an open panel takes no input; the panel hides it anyway.
+    // A control under an open panel takes no input and is hidden, so that neither
+    // the keys nor a screen reader reach it; the panel hides it anyway.
     void setCovered(bool covered) { covered_ = covered; }
 
     // Places and sizes the widget, its font and its borders at a zoom factor.
     virtual void setZoom(double zoom);
 
   protected:
+    // How the widget takes the focus while nothing covers it.
+    void setFocusPolicyWhenUsable(Qt::FocusPolicy policy) { focusPolicy_ = policy; }
+
     // The receiver of the widget's signals: it goes with the binding, so no signal
     // reaches a binding that is gone while its widget is still being taken down.
     QObject* receiver() { return &receiver_; }
@@ -55,6 +60,7 @@ class WidgetBinding {
     std::string tooltip_;
     bool first_ = true;
     bool covered_ = false;
+    std::optional<Qt::FocusPolicy> focusPolicy_;  // the widget's own until set
 };
 
 }  // namespace lurnatik

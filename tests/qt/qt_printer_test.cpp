@@ -402,14 +402,15 @@ TEST_F(QtPrinterTest, TheRealDialogsWithoutAPrinterPrintToTheOfferedFile) {
     EXPECT_TRUE(run("pdftotext", {dir.filePath("echt.pdf"), "-"}).contains("Gedruckt"));
 }
 
-// The program's questions in a real message box: title, text, icon, buttons and
-// the default one as asked; each button clicked gives its answer.
+// The program's questions in a real message box: title, text, icon, buttons with
+// their access keys J, N, A and the default one as asked; each button clicked
+// gives its answer.
 TEST(QtMessageBoxTest, RealDialogsAnswerAsClicked) {
     const std::tuple<int, const char*, Answer, QString> cases[] = {
-        {36, "Ja", Answer::Ja, "Ja,Nein"},
-        {36, "Nein", Answer::Nein, "Ja,Nein"},
-        {35, "Ja", Answer::Ja, "Abbrechen,Ja,Nein"},
-        {35, "Abbrechen", Answer::Abbrechen, "Abbrechen,Ja,Nein"},
+        {36, "&Ja", Answer::Ja, "&Ja,&Nein"},
+        {36, "&Nein", Answer::Nein, "&Ja,&Nein"},
+        {35, "&Ja", Answer::Ja, "&Abbrechen,&Ja,&Nein"},
+        {35, "&Abbrechen", Answer::Abbrechen, "&Abbrechen,&Ja,&Nein"},
     };
     QtMessageBox messageBox(nullptr);
     for (const auto& [style, click, answered, buttons] : cases) {
@@ -419,7 +420,7 @@ TEST(QtMessageBoxTest, RealDialogsAnswerAsClicked) {
         whenOpen<QMessageBox>(polls, [&](QMessageBox* box) { seen = answer(box, click); });
         EXPECT_EQ(messageBox.ask("Abbruch bitte bestätigen !     ", " Abbruch", style), answered);
         EXPECT_EQ(seen, QString::fromUtf8(" Abbruch|Abbruch bitte bestätigen !     |") +
-                            QString::number(QMessageBox::Question) + "|" + buttons + "|Ja");
+                            QString::number(QMessageBox::Question) + "|" + buttons + "|&Ja");
     }
 }
 
