@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPainter>
@@ -17,6 +16,7 @@
 #include <QStandardPaths>
 
 #include "platform/number_item.h"
+#include "qt/qt_convert.h"
 
 namespace lurnatik {
 namespace {
@@ -70,16 +70,9 @@ QtPrinter::QtPrinter(QWidget* window, const QLocale& locale) : window_(window), 
 QFont QtPrinter::defaultFont() {
     // The face of office printers, or one of the same widths: the report's title
     // then ends well within the page, where the wider desktop face reaches its
-    // right edge. Looked up by name, as fontconfig answers any family with some
-    // face of its own.
-    QFont font;
-    for (const QString& face : {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                                QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans")}) {
-        if (QFontDatabase::hasFamily(face)) {
-            font.setFamily(face);
-            break;
-        }
-    }
+    // right edge.
+    QFont font(firstInstalled({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                               QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans")}));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(12);
     return font;
