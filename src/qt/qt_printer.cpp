@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QMessageBox>
@@ -52,6 +53,17 @@ bool askPrintToFile(QWidget* parent) {
     return box.clickedButton() == yes;
 }
 
+bool choosePdfFile(QPrinter& printer, QWidget* parent) {
+    const QString file = QFileDialog::getSaveFileName(
+        parent, QStringLiteral(" Drucken in eine PDF-Datei"), printer.outputFileName(),
+        QStringLiteral("PDF-Dateien (*.pdf)"));
+    if (file.isEmpty()) {
+        return false;
+    }
+    printer.setOutputFileName(file);
+    return true;
+}
+
 }  // namespace
 
 QtPrinter::QtPrinter(QWidget* window, const QLocale& locale) : window_(window), locale_(locale) {
@@ -59,6 +71,12 @@ QtPrinter::QtPrinter(QWidget* window, const QLocale& locale) : window_(window), 
     printerInstalled = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
     confirmPrintToFile = [this] { return askPrintToFile(window_); };
     runSetupDialog = [this](QPrinter& printer) {
+        // Without a printer only a file can take the print. The Windows print
+        // dialog offers no PDF file and, with no printer, does not even open;
+        // so the file's name is asked for alone, on every system alike.
+        if (printer.outputFormat() == QPrinter::PdfFormat && !printerInstalled()) {
+            return choosePdfFile(printer, window_);
+        }
         QPrintDialog dialog(&printer, window_);
         return dialog.exec() == QDialog::Accepted;
     };
