@@ -10,29 +10,16 @@
 namespace lurnatik {
 namespace {
 
-// The directories from the root down: "/work/main" gives "work", "main".
-std::vector<std::string> components(const std::string& path) {
-    std::vector<std::string> parts;
-    std::size_t begin = 0;
-    while (begin < path.size()) {
-        std::size_t end = path.find('/', begin);
-        if (end == std::string::npos) {
-            end = path.size();
-        }
-        if (end > begin) {
-            parts.push_back(path.substr(begin, end - begin));
-        }
-        begin = end + 1;
-    }
-    return parts;
-}
-
-// The drive that holds the path: the longest mount point above or at it.
-std::string driveOf(const std::string& path, const std::vector<std::string>& drives) {
-    std::string best = "/";
+// The drive that holds the path: the one with the longest root above or at it.
+std::string driveOf(const std::string& path, const std::vector<std::string>& drives,
+                    FileSystem& files) {
+    std::string best(pathRoot(path));
+    std::size_t bestRoot = 0;
     for (const std::string& d : drives) {
-        if (isUnder(path, d) && d.size() > best.size()) {
+        const std::string root = files.driveRoot(d);
+        if (isUnder(path, root) && root.size() > bestRoot) {
             best = d;
+            bestRoot = root.size();
         }
     }
     return best;
@@ -41,8 +28,8 @@ std::string driveOf(const std::string& path, const std::vector<std::string>& dri
 void fillDirectoryLines(Form1& form, Platform& platform) {
     DirList& dir = form.Dir1;
     const std::string& path = dir.path();
-    dir.items.assign(1, "/");
-    for (std::string& part : components(path)) {
+    dir.items.assign(1, std::string(pathRoot(path)));
+    for (std::string& part : pathComponents(path)) {
         dir.items.push_back(std::move(part));
     }
     dir.pathEntries = static_cast<int>(dir.items.size());
@@ -69,10 +56,11 @@ void changeDrive(Form1& form, Platform& platform) {
     const std::string& drive = form.Drive1.drive();
     // A drive that is not ready is ignored without a word; the directory and file
     // lists stay where they were.
-    if (drive.empty() || !platform.files.isDirectory(drive)) {
+    const std::string root = drive.empty() ? drive : platform.files.driveRoot(drive);
+    if (root.empty() || !platform.files.isDirectory(root)) {
         return;
     }
-    form.Dir1.setPath(drive);
+    form.Dir1.setPath(root);
 }
 
 void refreshDirectory(Form1& form, Platform& platform) {
@@ -109,7 +97,7 @@ void openDirectoryEntry(Form1& form, Platform& platform, int index) {
     }
     std::string target;
     if (index < dir.pathEntries) {
-        target = "/";
+        target = dir.items.front();
         for (int i = 1; i <= index; ++i) {
             target = pathInDirectory(target, dir.items[static_cast<std::size_t>(i)]);
         }
@@ -148,7 +136,7 @@ void fillImportLists(Form1& form, Platform& platform) {
     // Setting the drive must not move the directory list to the drive's root.
     std::function<void()> driveHandler = std::move(form.Drive1.onChange);
     form.Drive1.onChange = nullptr;
-    form.Drive1.setDrive(driveOf(start, drives));
+    form.Drive1.setDrive(driveOf(start, drives, files));
     form.Drive1.items = std::move(drives);
     form.Drive1.onChange = std::move(driveHandler);
 

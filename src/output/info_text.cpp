@@ -24,7 +24,7 @@ std::string readableText(std::string bytes) {
 }  // namespace
 
 std::optional<std::string> infoFilePath(const std::string& programDirectory) {
-    if (programDirectory.empty() || programDirectory.front() != '/') {
+    if (pathRoot(programDirectory).empty()) {
         return std::nullopt;
     }
     return pathInDirectory(programDirectory, kInfoFileName);

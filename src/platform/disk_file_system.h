@@ -3,14 +3,17 @@
 #include <string_view>
 
 #include "platform/file_system.h"
+#include "platform/name_order.h"
 
 namespace lurnatik {
 
-// The real file system through std::filesystem and POSIX.
+// The real file system through std::filesystem and the system's own calls.
 class DiskFileSystem : public FileSystem {
   public:
-    // "/" and the mount points of real file systems that are directories.
+    // Linux: "/" and the mount points of real file systems that are
+    // directories. Windows: each drive letter, "c:" or "c: [LABEL]".
     std::vector<std::string> drives() override;
+    std::string driveRoot(const std::string& drive) override;
     std::string currentDirectory() override;
     bool isDirectory(const std::string& path) override;
     // Hidden entries (names beginning with ".") are left out.
@@ -25,9 +28,5 @@ class DiskFileSystem : public FileSystem {
 // pseudo and memory file systems (proc, sysfs, cgroup, tmpfs, ...) and everything
 // under /proc, /sys, /dev and /run are left out. In file order, each once.
 std::vector<std::string> userMountPoints(std::string_view mountsText);
-
-// Name order for the lists: letter case ignored, umlauts among their base letters
-// (ä as a, ß as ss); names that differ only so are ordered bytewise.
-bool germanNameLess(std::string_view a, std::string_view b);
 
 }  // namespace lurnatik

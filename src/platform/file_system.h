@@ -11,12 +11,15 @@
 namespace lurnatik {
 
 // What the import panel and the info text need of the file system. Paths are
-// absolute, with "/" as separator.
+// absolute, with the system's separator ("/" or "\"), in UTF-8 on Windows.
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
-    // The mounted file systems, one entry per mount point.
+    // The mounted file systems as the drive list shows them: mount points, or
+    // drive letters with their labels.
     virtual std::vector<std::string> drives() = 0;
+    // The root directory of a drive the list shows.
+    virtual std::string driveRoot(const std::string& drive) { return drive; }
     virtual std::string currentDirectory() = 0;
     virtual bool isDirectory(const std::string& path) = 0;
     // Names of the subdirectories, sorted.

@@ -5,8 +5,8 @@
 namespace lurnatik {
 
 // The directory of the running program's real file (links resolved), as the
-// bytes the system names it, whatever their encoding; empty when the system
-// cannot tell. `selfLink` is the system's link to the running program.
-std::string realProgramDirectory(const char* selfLink = "/proc/self/exe");
+// program's path text names it (on Linux the system's bytes, whatever their
+// encoding); empty when the system cannot tell.
+std::string realProgramDirectory();
 
 }  // namespace lurnatik

@@ -1,10 +1,5 @@
 // The import of a permanence file: its bytes read, and through the panel as a user
-// would: the lists, the files read, the recorded permanences, a file beyond a real
-// memory limit.
-
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
+// would: the lists, the files read, the recorded permanences.
 
 #include <gtest/gtest.h>
 
@@ -22,55 +17,13 @@
 #include "import/item_reader.h"
 #include "import/permanence_reader.h"
 #include "import/text_encoding.h"
+#include "import_fixture.h"
 #include "model/instruction_text.h"
-#include "platform/disk_file_system.h"
-#include "platform/memory_probe.h"
-#include "support/program_test.h"
-#include "support/temp_dir.h"
 
 namespace lurnatik {
 namespace {
 
 using namespace std::string_literals;
-
-// The disk, recording the files read.
-struct RecordingFiles : DiskFileSystem {
-    std::optional<std::string> readFile(const std::string& path) override {
-        pathsRead.push_back(path);
-        return DiskFileSystem::readFile(path);
-    }
-    std::vector<std::string> pathsRead;
-};
-
-// Import, the directory, a click on the file: as a user would.
-void chooseFile(Form1& form, const std::string& directory, const std::string& name) {
-    form.okextern.click();
-    form.Dir1.setPath(directory);
-    form.Dir1.onOpen(form.Dir1.pathEntries - 1);  // reads it again, as files come and go
-    const auto& items = form.File1.items;
-    const auto it = std::find(items.begin(), items.end(), name);
-    ASSERT_NE(it, items.end()) << name << " is not listed in " << directory;
-    form.File1.listIndex = static_cast<int>(it - items.begin());
-    form.File1.click();
-}
-void importFile(Form1& form, const std::string& directory, const std::string& name) {
-    chooseFile(form, directory, name);
-    form.okexternok.click();
-}
-
-// A program after start-up, on the disk (recording what it reads), with a temporary directory.
-struct ImportTest : ::testing::Test {
-    ImportTest() { program.startUp(); }
-
-    testing::FakePlatform fake;
-    RecordingFiles files;
-    Platform platform{fake.messageBox, fake.clock,   fake.locale, files,
-                      fake.printer,    fake.session, fake.memory};
-    Program program{platform};
-    Form1& form = program.form;
-    State& s = form.state;
-    testing::TempDir temp;
-};
 
 // A permanence file: the four header lines, then the data lines, CR LF line ends.
 std::string permanenceFile(const std::vector<std::string>& dataLines) {
@@ -93,14 +46,15 @@ std::vector<PermanenzEntry> permanenzOf(const std::vector<double>& spins) {
 // `top` as "."), its subdirectories, its text files, the chosen file and whether OK
 // is on; "?" first when the lists disagree on the path.
 std::string panelView(const Form1& form, const std::string& top) {
-    std::string path;
+    std::string path = form.Dir1.items.empty() ? "" : form.Dir1.items.front();
     for (int i = 1; i < form.Dir1.pathEntries; ++i) {
-        path += "/" + form.Dir1.items[static_cast<std::size_t>(i)];
+        path = pathInDirectory(path, form.Dir1.items[static_cast<std::size_t>(i)]);
     }
-    path = path.empty() ? "/" : path;
     std::string view = path == form.Dir1.path() && path == form.File1.path ? "" : "? ";
     view += form.Frame1.visible ? "" : "closed ";
-    view += (path.rfind(top, 0) == 0 ? "." + path.substr(top.size()) : path) + " (";
+    std::string shown = path.rfind(top, 0) == 0 ? "." + path.substr(top.size()) : path;
+    std::replace(shown.begin(), shown.end(), '\\', '/');  // one view for both systems
+    view += shown + " (";
     for (std::size_t i = form.Dir1.pathEntries; i < form.Dir1.items.size(); ++i) {
         view += form.Dir1.items[i] + (i + 1 < form.Dir1.items.size() ? " " : "");
     }
@@ -114,11 +68,11 @@ std::string panelView(const Form1& form, const std::string& top) {
 // The lists start at the working directory and its drive; then the user's steps,
 // each with what the panel shows after it.
 TEST_F(ImportTest, NavigationStepsThroughTheLists) {
-    const std::string cwd = std::filesystem::current_path().string();
+    const std::string cwd = files.currentDirectory();
     const auto& drives = form.Drive1.items;
-    EXPECT_EQ(drives.empty() ? "" : drives.front(), "/");
     EXPECT_NE(std::find(drives.begin(), drives.end(), form.Drive1.drive()), drives.end());
-    EXPECT_EQ(cwd.rfind(form.Drive1.drive(), 0), 0u) << "the drive holds the directory";
+    EXPECT_EQ(cwd.rfind(files.driveRoot(form.Drive1.drive()), 0), 0u)
+        << "the drive holds the directory";
     const std::string start = panelView(form, cwd);
     EXPECT_TRUE(start.starts_with("closed . (") && start.ends_with(" []")) << start;
 
@@ -189,7 +143,7 @@ TEST_F(ImportTest, NavigationStepsThroughTheLists) {
     EXPECT_EQ(form.Drive1.drive(), temp.file("fehlt"));
     EXPECT_TRUE(files.pathsRead.empty());
     form.Dir1.onOpen(0);
-    EXPECT_TRUE(panelView(form, temp.path()).starts_with("/ (")) << "the root";
+    EXPECT_EQ(form.Dir1.path(), pathRoot(temp.path())) << "the root";
 }
 
 TEST_F(ImportTest, AfterRestartThePanelOpensAtTheLastDirectoryAndImportsAnew) {
@@ -407,79 +361,6 @@ TEST(ItemReader, DeliversTheItems) {
     for (const auto& c : cases) {
         EXPECT_EQ(itemsOf(c.data), c.items) << c.what;
     }
-}
-
-// A file far larger than a real memory limit is refused, not killed: a child
-// process under the limit imports it. A memory cgroup needs root; the address-space
-// limit needs a build that does not map terabytes for a sanitizer.
-constexpr std::uint64_t kLimit = 250u << 20;
-constexpr int kMillionsOfSpins = 30;  // 240 MB of entries
-constexpr unsigned kDeadlineSeconds = 120;
-
-bool writeText(const std::string& path, std::uint64_t number) {
-    return static_cast<bool>(std::ofstream(path) << number << std::flush);
-}
-
-struct MemoryLimit : ImportTest {
-    // In a child: `enterLimit`, then an import through the panel asking `probe`, which
-    // must refuse the file (0) once the system's probe sees the limit; the child's
-    // alarm ("Alarm clock") ends it at the deadline.
-    void expectRefusedUnder(const std::function<bool()>& enterLimit, MemoryProbe& probe) {
-        std::string spins(kMillionsOfSpins * 2'000'000, ',');  // "7,7,..."
-        for (std::size_t i = 0; i < spins.size(); i += 2) {
-            spins[i] = '7';
-        }
-        temp.write("huge.txt", "Spielbank Hamburg\r\nTisch 1\r\nJanuar\r\nPermanenz\r\n" + spins);
-        const pid_t child = fork();
-        if (child == 0) {
-            alarm(kDeadlineSeconds);
-            const bool entered = enterLimit();
-            if (!entered || systemMemoryProbe().availableBytes().value_or(kLimit + 1) > kLimit) {
-                _exit(entered ? 2 : 3);
-            }
-            Platform platform{fake.messageBox, fake.clock,   fake.locale, fake.files,
-                              fake.printer,    fake.session, probe};
-            Program program(platform);
-            program.startUp();
-            importFile(program.form, temp.path(), "huge.txt");
-            _exit(program.form.state.importmodus == 0 && program.form.Frame1.visible ? 0 : 1);
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_FALSE(WIFSIGNALED(status)) << "ended by " << strsignal(WTERMSIG(status));
-        ASSERT_NE(WEXITSTATUS(status), 3) << "the child could not enter the limit";
-        EXPECT_EQ(WEXITSTATUS(status), 0) << "2: the probe missed the limit; 1: not refused";
-    }
-};
-
-TEST_F(MemoryLimit, HugeFileInAMemoryCgroupIsRefusedNotKilled) {
-    const std::vector<MemoryCgroup> own = memoryCgroups();
-    if (geteuid() != 0 || own.empty()) {
-        GTEST_SKIP() << "no memory cgroup can be made here (needs root and a memory controller)";
-    }
-    const std::string group = own.front().directory + "/lurnatik-test-" + std::to_string(getpid());
-    const char* limit = own.front().version == 2 ? "/memory.max" : "/memory.limit_in_bytes";
-    std::error_code error;
-    if (!std::filesystem::create_directory(group, error) || !writeText(group + limit, kLimit)) {
-        std::filesystem::remove(group, error);
-        GTEST_SKIP() << "cannot make a memory cgroup under " << own.front().directory;
-    }
-    expectRefusedUnder([&] { return writeText(group + "/cgroup.procs", getpid()); },
-                       systemMemoryProbe());
-    std::filesystem::remove(group, error);
-}
-
-TEST_F(MemoryLimit, HugeFileUnderAnAddressSpaceLimitIsRefused) {
-    std::uint64_t pages = 0;
-    std::ifstream("/proc/self/statm") >> pages;
-    const std::uint64_t mapped = pages * static_cast<std::uint64_t>(sysconf(_SC_PAGESIZE));
-    if (mapped > (std::uint64_t{1} << 40)) {
-        GTEST_SKIP() << "the process maps " << (mapped >> 40)
-                     << " TiB (a sanitizer build): no address-space limit can be set";
-    }
-    // The import asks a probe that tells nothing: the allocation itself fails.
-    const rlimit limit{mapped + kLimit, mapped + kLimit};
-    expectRefusedUnder([&] { return setrlimit(RLIMIT_AS, &limit) == 0; }, fake.memory);
 }
 
 }  // namespace

@@ -24,8 +24,6 @@
 #include <map>
 #include <utility>
 
-#include <sys/stat.h>
-
 #include "program/program.h"
 #include "qt/main_window.h"
 #include "qt/qt_message_box.h"
@@ -277,26 +275,6 @@ TEST_F(QtPrinterTest, AFileServesOneJobAndWithoutAPrinterEachJobAsks) {
                 << file.toStdString();
         }
     }
-}
-
-TEST(QtPrinterFileTest, TheOfferedFileLiesInADirectoryThatExists) {
-    const QTemporaryDir dir;
-    const QByteArray home = QFile::encodeName(dir.path()) + "/Gr\xF6\xDF" + "e";  // Windows-1252
-    ASSERT_TRUE(QDir().mkdir(dir.filePath("tmp")));
-    ASSERT_EQ(::mkdir(home.constData(), 0700), 0);
-    std::map<const char*, QByteArray> surroundings = {
-        {"HOME", home},
-        {"XDG_CONFIG_HOME", home},
-        {"TMPDIR", QFile::encodeName(dir.filePath("tmp"))}};
-    for (auto& [name, value] : surroundings) {  // then what was set (unset as empty)
-        qputenv(name, std::exchange(value, qgetenv(name)));
-    }
-    const QString offered = QtPrinter(nullptr).defaultOutputFile;
-    for (const auto& [name, value] : surroundings) {
-        qputenv(name, value);
-    }
-    ::rmdir(home.constData());  // a name QTemporaryDir cannot decode, nor remove
-    EXPECT_EQ(offered, dir.filePath("tmp/lurnatik1.pdf")) << "home is not UTF-8";
 }
 
 // Runs `act` once a modal dialog of type T is open, queued (from the timer it could

@@ -24,80 +24,6 @@ const std::set<std::string_view, std::less<>> kPseudoTypes = {
     "sysfs",  "tmpfs",       "tracefs",  "fuse.gvfsd-fuse", "fuse.portal",
 };
 
-// The key that orders names: ASCII letters folded to lower case, the German
-// letters of UTF-8 to their base letters.
-std::string sortKey(std::string_view name) {
-    std::string key;
-    key.reserve(name.size());
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const auto c = static_cast<unsigned char>(name[i]);
-        if (c == 0xC3 && i + 1 < name.size()) {
-            const auto d = static_cast<unsigned char>(name[i + 1]);
-            const char* base = nullptr;
-            switch (d) {
-                case 0x84:  // Ä
-                case 0xA4:  // ä
-                    base = "a";
-                    break;
-                case 0x96:  // Ö
-                case 0xB6:  // ö
-                    base = "o";
-                    break;
-                case 0x9C:  // Ü
-                case 0xBC:  // ü
-                    base = "u";
-                    break;
-                case 0x9F:  // ß
-                    base = "ss";
-                    break;
-                default:
-                    break;
-            }
-            if (base != nullptr) {
-                key += base;
-                ++i;
-                continue;
-            }
-        }
-        key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : static_cast<char>(c);
-    }
-    return key;
-}
-
-bool hasTextExtension(std::string_view name) {
-    if (name.size() < 4) {
-        return false;
-    }
-    const std::string_view ext = name.substr(name.size() - 4);
-    return ext[0] == '.' && (ext[1] | 0x20) == 't' && (ext[2] | 0x20) == 'x' &&
-           (ext[3] | 0x20) == 't';
-}
-
-enum class EntryKind { Directory, RegularFile };
-
-std::vector<std::string> listEntries(const std::string& directory, EntryKind kind) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (fs::directory_iterator it(directory, error), end; !error && it != end;
-         it.increment(error)) {
-        std::string name = it->path().filename().string();
-        if (name.empty() || name.front() == '.') {
-            continue;
-        }
-        std::error_code typeError;
-        // Both follow symbolic links, so a link to a directory opens like one.
-        const bool wanted = kind == EntryKind::Directory
-                                ? it->is_directory(typeError)
-                                : it->is_regular_file(typeError) && hasTextExtension(name);
-        if (wanted && !typeError) {
-            names.push_back(std::move(name));
-        }
-    }
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return germanNameLess(a, b); });
-    return names;
-}
-
 bool isSystemMountPoint(std::string_view point) {
     return point.empty() || point.front() != '/' || isUnder(point, "/proc") ||
            isUnder(point, "/sys") || isUnder(point, "/dev") || isUnder(point, "/run");
@@ -138,12 +64,6 @@ std::vector<std::string> userMountPoints(std::string_view mountsText) {
     return points;
 }
 
-bool germanNameLess(std::string_view a, std::string_view b) {
-    const std::string ka = sortKey(a);
-    const std::string kb = sortKey(b);
-    return ka != kb ? ka < kb : a < b;
-}
-
 std::vector<std::string> DiskFileSystem::drives() {
     std::vector<std::string> result{"/"};
     std::vector<std::string> points;
@@ -162,23 +82,9 @@ std::vector<std::string> DiskFileSystem::drives() {
     return result;
 }
 
-std::string DiskFileSystem::currentDirectory() {
-    std::error_code error;
-    const fs::path current = fs::current_path(error);
-    return error ? std::string("/") : current.string();
-}
-
-bool DiskFileSystem::isDirectory(const std::string& path) {
-    std::error_code error;
-    return fs::is_directory(path, error);
-}
-
-std::vector<std::string> DiskFileSystem::subdirectories(const std::string& directory) {
-    return listEntries(directory, EntryKind::Directory);
-}
-
-std::vector<std::string> DiskFileSystem::textFiles(const std::string& directory) {
-    return listEntries(directory, EntryKind::RegularFile);
+// Each mount point is a root of its own.
+std::string DiskFileSystem::driveRoot(const std::string& drive) {
+    return drive;
 }
 
 std::optional<std::string> DiskFileSystem::readFile(const std::string& path) {

@@ -5,9 +5,9 @@
 
 namespace lurnatik {
 
-std::string realProgramDirectory(const char* selfLink) {
+std::string realProgramDirectory() {
     std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink(selfLink, error);
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error || !program.is_absolute()) {
         return {};
     }
