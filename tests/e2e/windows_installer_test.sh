@@ -15,7 +15,7 @@ on_exit() { x_session_stop; wine_stop; }
 
 wine_prefix
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\lurnatik1'
-registered() { "$WINE64" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z]* *//p"; }
+registered() { { "$WINE64" reg query "$key" /v "$1" 2>/dev/null || true; } | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z]* *//p"; }
 folder="$WINEPREFIX/drive_c/Program Files/Lurnatik 1"
 link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Lurnatik 1.lnk"
 
