@@ -38,29 +38,23 @@ wine_set_dpi 96
 x_start windows_program "$work"
 xprop -id "$X_WINDOW" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "the window shows no icon of its own"
 
-# The text a control shows, read from a screenshot (twips of the client area).
-read_control() {
-    import -window "$X_WINDOW" "$work/window.png" || return 1
-    local x=$(($1 / 15 + 2)) y=$(($2 / 15 + 2)) w=$(($3 / 15 - 4)) h=$(($4 / 15 - 4))
-    convert "$work/window.png" -crop "${w}x${h}+${x}+${y}" +repage \
-        -colorspace Gray -resize 300% -threshold 60% "$work/control.png"
-    tesseract "$work/control.png" - --psm 6 2>/dev/null | tr -s ' \n' ' '
-}
+# The text a control shows now (its rectangle in twips).
+read_control() { import -window "$X_WINDOW" "$work/window.png" && x_read_control "$work/window.png" "$@"; }
 shows() { grep -q "$2" <<<"$(read_control $1)"; }
 # shellcheck disable=SC2086 # the rectangles are "L T W H"
-X_LAKUT="4515 1680 1335 375" X_TEXT="3495 240 3360 885" X_INFOTEXT="3285 225 3525 5910"
+X_INFOTEXT="3285 225 3525 5910"
 X_INFO="5150 6560"
 
 throws=1000
 x_run_durchlauf "$throws"
-wait_for 60 "$X_APP_PID" shows "$X_TEXT" ENDE || fail "the run of $throws throws does not end"
-shows "$X_LAKUT" "$throws" || fail "'Anzahl akut' shows '$(read_control $X_LAKUT)', not $throws"
+wait_for 60 "$X_APP_PID" shows "$X_TEXT_BOX" ENDE || fail "the run of $throws throws does not end"
+shows "$X_LAKUT_BOX" "$throws" || fail "'Anzahl akut' shows '$(read_control $X_LAKUT_BOX)', not $throws"
 
 pdf_file() { find -L "$WINEPREFIX/drive_c/users" -name lurnatik1.pdf -size +0 | head -n 1; }
 pdf_written() { [ -n "$(pdf_file)" ]; }
 # Prints with button $1 $2: "Nein" to the printer-setup question (title $3),
-# "Ja" to printing into a PDF file instead, then the file name accepted;
-# the file comes as $4 in the user's documents.
+# "Ja" to printing into a PDF file instead, then the name offered in the
+# user's documents accepted.
 print_to_pdf() {
     x_click_twips $1 $2
     wait_for 10 "$X_APP_PID" x_find_window "$3"
