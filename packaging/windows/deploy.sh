@@ -5,14 +5,17 @@
 # and MinGW's), followed through their own imports. DLLs that come with
 # Windows are not in the Qt prefix and so stay out. Printing needs no plugin:
 # Qt6PrintSupport talks to the Windows spooler itself.
-# Usage: deploy.sh OBJDUMP QT_PREFIX PROGRAM.exe INFO_TEXT DESTINATION
+# The program is stripped: the build keeps its debugging information, users
+# need none.
+# Usage: deploy.sh OBJDUMP STRIP QT_PREFIX PROGRAM.exe INFO_TEXT DESTINATION
 set -euo pipefail
-objdump=$1 qt=$2 exe=$3 info=$4 dest=$5
+objdump=$1 strip=$2 qt=$3 exe=$4 info=$5 dest=$6
 plugins=(platforms/qwindows.dll styles/qwindowsvistastyle.dll)
 
 rm -rf "$dest"
 mkdir -p "$dest"
 cp "$exe" "$info" "$dest/"
+"$strip" --strip-all "$dest/$(basename "$exe")"
 
 declare -A copied
 # Copies the DLLs that $1 imports from the Qt prefix, and theirs.
