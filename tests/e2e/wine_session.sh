@@ -7,6 +7,10 @@ WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 [ -x "$WINE64" ] || skip "wine64 is not installed (package wine64)"
 command -v Xvfb >/dev/null || skip "Xvfb is not installed (package xvfb)"
 export WINEDEBUG=-all
+# Wine starts a program slower than Linux does, the more so on a busy machine.
+X_START_SECONDS=90
+# Wine draws its text with fewer grey steps: read at a smaller enlargement.
+X_OCR_SCALE=300
 # No Mono or Gecko download prompts while the prefix is made.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 

@@ -48,7 +48,7 @@ x_start() {
                 LC_ALL=C.UTF-8 "$exe" >"$workdir/app.log" 2>&1 &
             X_APP_PID=$!
             # A sanitizer build on a busy machine may take many seconds to come up.
-            wait_for 30 "$X_APP_PID" x_painted && return 0
+            wait_for "${X_START_SECONDS:-30}" "$X_APP_PID" x_painted && return 0
         fi
         cat "$workdir/xvfb.log" "$workdir/app.log" >&2 2>/dev/null || true
         echo "start $attempt on display ${DISPLAY:-?} failed" >&2
@@ -95,6 +95,6 @@ x_run_durchlauf() {
 x_read_control() {
     local x=$(($2 / 15 + 2)) y=$(($3 / 15 + 2)) w=$(($4 / 15 - 4)) h=$(($5 / 15 - 4))
     convert "$1" -crop "${w}x${h}+${x}+${y}" +repage \
-        -colorspace Gray -resize 400% -threshold 60% "$1.control.png"
+        -colorspace Gray -resize "${X_OCR_SCALE:-400}%" -threshold 60% "$1.control.png"
     tesseract "$1.control.png" - --psm 6 2>/dev/null | tr -s ' \n' ' '
 }
