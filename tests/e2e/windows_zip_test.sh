@@ -46,8 +46,9 @@ X_INFO="5150 6560"
 
 throws=1000
 x_run_durchlauf "$throws"
-# The click on "Druck" waits until the run has ended; the report then tells
-# what the window showed.
+# "Druck" is enabled once the run has ended; its report tells the throws.
+# shellcheck disable=SC2086 # the rectangle is "L T W H"
+wait_for 90 "$X_APP_PID" shows "$X_TEXT_BOX" ENDE || fail "the run of $throws throws does not end"
 
 pdf_file() { find -L "$WINEPREFIX/drive_c/users" -name lurnatik1.pdf -size +0 | head -n 1; }
 # Complete once its end marker is written.
