@@ -1,5 +1,6 @@
 #include "qt/qt_convert.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPalette>
@@ -91,15 +92,45 @@ QColor greyedTextOn(Colour background) {
     return greyed;
 }
 
+namespace {
+
+const QString kDejaVuSans = QStringLiteral("DejaVu Sans");
+
+// Every Windows has the old sans face's TrueType twin and a fixed-pitch face;
+// elsewhere DejaVu stands in.
+const QString& sansFace() {
+    static const QString face =
+        firstInstalled({QStringLiteral("Microsoft Sans Serif"), kDejaVuSans});
+    return face;
+}
+const QString& fixedFace() {
+    static const QString face =
+        firstInstalled({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Lucida Console")});
+    return face;
+}
+
+}  // namespace
+
+QString firstInstalled(std::initializer_list<QString> faces) {
+    for (const QString& face : faces) {
+        if (QFontDatabase::hasFamily(face)) {
+            return face;
+        }
+    }
+    return *faces.begin();
+}
+
 QFont toQFont(const Font& font, int maxPixelHeight, double zoom) {
     const bool fixedPitch = font.face == "Terminal";
-    QFont result(fixedPitch ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("DejaVu Sans"));
+    QFont result(fixedPitch ? fixedFace() : sansFace());
     result.setStyleHint(fixedPitch ? QFont::Monospace : QFont::SansSerif);
     result.setBold(font.bold);
     if (!fixedPitch) {
-        // The semi-condensed cut comes nearest to the old face's widths, so the
-        // captions fit the boxes drawn for them.
-        result.setStretch(QFont::SemiCondensed);
+        // DejaVu's semi-condensed cut comes nearest to the old face's widths, so
+        // the captions fit the boxes drawn for them.
+        if (sansFace() == kDejaVuSans) {
+            result.setStretch(QFont::SemiCondensed);
+        }
         result.setPointSizeF(font.points * zoom);
         return result;
     }

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -37,10 +38,16 @@ QColor textColourOn(Colour background, Colour foreground);
 // The same for a disabled control.
 QColor greyedTextOn(Colour background);
 
-// The faces the window names are not installed here: "MS Sans Serif" becomes the
-// nearest sans face (DejaVu Sans, semi-condensed) at the same size and weight; "Terminal" a
-// fixed-pitch face no taller than `maxPixelHeight` (0: no limit), so rows and boxes drawn for a
-// small bitmap font still hold it. Sizes grow with the window's zoom.
+// The first of the faces that the font database holds (else the first), asked by name, as
+// fontconfig answers any family with some face of its own; the style hint decides where
+// none is there.
+QString firstInstalled(std::initializer_list<QString> faces);
+
+// The faces the window names are bitmap fonts of old Windows: "MS Sans Serif" becomes its
+// TrueType twin where there is one (Windows), else the nearest sans face (DejaVu Sans,
+// semi-condensed), at the same size and weight; "Terminal" a fixed-pitch face no taller than
+// `maxPixelHeight` (0: no limit), so rows and boxes drawn for a small bitmap font still hold it.
+// Sizes grow with the window's zoom.
 QFont toQFont(const Font& font, int maxPixelHeight = 0, double zoom = 1.0);
 
 QString toQString(const std::string& text);

@@ -5,8 +5,8 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPainter>
@@ -20,6 +20,7 @@
 #include <QTemporaryFile>
 
 #include "platform/number_item.h"
+#include "qt/qt_convert.h"
 
 namespace lurnatik {
 namespace {
@@ -81,6 +82,17 @@ bool askPrintToFile(QWidget* parent) {
     return box.clickedButton() == yes;
 }
 
+bool choosePdfFile(QPrinter& printer, QWidget* parent) {
+    const QString file = QFileDialog::getSaveFileName(
+        parent, QStringLiteral(" Drucken in eine PDF-Datei"), printer.outputFileName(),
+        QStringLiteral("PDF-Dateien (*.pdf)"));
+    if (file.isEmpty()) {
+        return false;
+    }
+    printer.setOutputFileName(file);
+    return true;
+}
+
 }  // namespace
 
 QtPrinter::QtPrinter(QWidget* window, const QLocale& locale) : window_(window), locale_(locale) {
@@ -88,6 +100,12 @@ QtPrinter::QtPrinter(QWidget* window, const QLocale& locale) : window_(window), 
     printerInstalled = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
     confirmPrintToFile = [this] { return askPrintToFile(window_); };
     runSetupDialog = [this](QPrinter& printer) {
+        // Without a printer only a file can take the print. The Windows print
+        // dialog offers no PDF file and, with no printer, does not even open;
+        // so the file's name is asked for alone, on every system alike.
+        if (printer.outputFormat() == QPrinter::PdfFormat && !printerInstalled()) {
+            return choosePdfFile(printer, window_);
+        }
         QPrintDialog dialog(&printer, window_);
         return dialog.exec() == QDialog::Accepted;
     };
@@ -99,16 +117,9 @@ QtPrinter::QtPrinter(QWidget* window, const QLocale& locale) : window_(window), 
 QFont QtPrinter::defaultFont() {
     // The face of office printers, or one of the same widths: the report's title
     // then ends well within the page, where the wider desktop face reaches its
-    // right edge. Looked up by name, as fontconfig answers any family with some
-    // face of its own.
-    QFont font;
-    for (const QString& face : {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                                QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans")}) {
-        if (QFontDatabase::hasFamily(face)) {
-            font.setFamily(face);
-            break;
-        }
-    }
+    // right edge.
+    QFont font(firstInstalled({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                               QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans")}));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(12);
     return font;

@@ -17,17 +17,11 @@ on_exit() { x_session_stop; }
 x_start "$exe" "$work"
 x_run_durchlauf "$throws"
 
-# Reads the text inside a control's rectangle (twips of the client area):
-# without its border, enlarged and in black and white for the OCR.
-read_control() {
-    local x=$(($1 / 15 + 2)) y=$(($2 / 15 + 2)) w=$(($3 / 15 - 4)) h=$(($4 / 15 - 4))
-    convert "$work/window.png" -crop "${w}x${h}+${x}+${y}" +repage \
-        -colorspace Gray -resize 400% -threshold 60% "$work/control.png"
-    tesseract "$work/control.png" - --psm 6 2>/dev/null | tr -s ' \n' ' '
-}
+# shellcheck disable=SC2086 # the rectangles are "L T W H"
 shows_end() {
     import -window "$X_WINDOW" "$work/window.png" || return 1
-    akut=$(read_control 4515 1680 1335 375) text=$(read_control 3495 240 3360 885)
+    akut=$(x_read_control "$work/window.png" $X_LAKUT_BOX)
+    text=$(x_read_control "$work/window.png" $X_TEXT_BOX)
     grep -qw "$throws" <<<"$akut" && grep -q 'ENDE' <<<"$text"
 }
 wait_for 25 "$X_APP_PID" shows_end \

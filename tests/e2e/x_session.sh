@@ -1,6 +1,7 @@
 # Sourced by the end-to-end tests and scripts/screenshot: a private X server,
 # the program in it, and real input events on its controls.
-# Needs: Xvfb, xdotool, ImageMagick's import.
+# Needs: Xvfb, xdotool, ImageMagick's import (and convert and tesseract for
+# x_read_control).
 # After x_start EXE WORKDIR: DISPLAY is exported and X_WINDOW is the
 # program's window. x_session_stop ends both; call it from an EXIT trap.
 X_XVFB_PID= X_APP_PID= X_WINDOW=
@@ -47,7 +48,7 @@ x_start() {
                 LC_ALL=C.UTF-8 "$exe" >"$workdir/app.log" 2>&1 &
             X_APP_PID=$!
             # A sanitizer build on a busy machine may take many seconds to come up.
-            wait_for 30 "$X_APP_PID" x_painted && return 0
+            wait_for "${X_START_SECONDS:-30}" "$X_APP_PID" x_painted && return 0
         fi
         cat "$workdir/xvfb.log" "$workdir/app.log" >&2 2>/dev/null || true
         echo "start $attempt on display ${DISPLAY:-?} failed" >&2
@@ -75,6 +76,9 @@ X_DURCHLAUF="7650 1720"
 X_START="7980 4110"
 X_DRUCK="7555 5265"
 X_COPY="8410 5265"
+# Rectangles (L T W H in twips) of controls whose text the runs read back.
+X_LAKUT_BOX="4515 1680 1335 375"
+X_TEXT_BOX="3495 240 3360 885"
 
 # Types the number of throws, chooses "Durchlauf" and presses "Start".
 # shellcheck disable=SC2086 # the click points are "X Y" pairs
@@ -83,4 +87,14 @@ x_run_durchlauf() {
     x_type "$1"
     x_click_twips $X_DURCHLAUF
     x_click_twips $X_START
+}
+
+# Reads the text inside a control's rectangle L T W H (twips of the client
+# area) from the screenshot $1: without its border, enlarged and in black and
+# white for the OCR.
+x_read_control() {
+    local x=$(($2 / 15 + 2)) y=$(($3 / 15 + 2)) w=$(($4 / 15 - 4)) h=$(($5 / 15 - 4))
+    convert "$1" -crop "${w}x${h}+${x}+${y}" +repage \
+        -colorspace Gray -resize "${X_OCR_SCALE:-400}%" -threshold 60% "$1.control.png"
+    tesseract "$1.control.png" - --psm 6 2>/dev/null | tr -s ' \n' ' '
 }

@@ -11,6 +11,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QMessageBox>
@@ -384,14 +385,16 @@ QString answer(QMessageBox* box, const QString& click) {
     return seen;
 }
 
-TEST_F(QtPrinterTest, TheRealDialogsWithoutAPrinterPrintToTheOfferedFile) {
+TEST_F(QtPrinterTest, TheRealDialogsWithoutAPrinterPrintToTheChosenFile) {
     printer.printerInstalled = [] { return false; };
     printer.defaultOutputFile = dir.filePath("echt.pdf");
     QObject polls;
     QString seen;
     whenOpen<QMessageBox>(polls, [&](QMessageBox* box) {
         seen = answer(box, "&Ja");
-        whenOpen<QPrintDialog>(polls, [](QPrintDialog* dialog) { dialog->accept(); });
+        // As the file dialog's own "Speichern" does.
+        whenOpen<QFileDialog>(polls,
+                              [](QFileDialog* dialog) { static_cast<QDialog*>(dialog)->accept(); });
     });
     printer.moveToColumn(2);
     printer.writeText("Gedruckt");
