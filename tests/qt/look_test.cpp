@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QTextBrowser>
@@ -63,12 +64,14 @@ class LookTest : public WindowTest {
         }
     }
 
-    // Each edge of a widget within a pixel of its place in twips times the zoom.
-    static void expectAtZoom(const QRect& shown, const Twips& g, double zoom) {
-        EXPECT_NEAR(shown.left(), g.left * zoom / 15, 1.0);
-        EXPECT_NEAR(shown.top(), g.top * zoom / 15, 1.0);
-        EXPECT_NEAR(shown.left() + shown.width(), (g.left + g.width) * zoom / 15, 1.0);
-        EXPECT_NEAR(shown.top() + shown.height(), (g.top + g.height) * zoom / 15, 1.0);
+    // Each edge of a widget at its place in twips times the zoom, rounded (edges
+    // rounded, not sizes, so that neighbours keep their distance); grid rows,
+    // whose height is rounded, within a pixel.
+    static void expectAtZoom(const QRect& shown, const Twips& g, double zoom, double off = 0.5) {
+        EXPECT_NEAR(shown.left(), g.left * zoom / 15, off);
+        EXPECT_NEAR(shown.top(), g.top * zoom / 15, off);
+        EXPECT_NEAR(shown.left() + shown.width(), (g.left + g.width) * zoom / 15, off);
+        EXPECT_NEAR(shown.top() + shown.height(), (g.top + g.height) * zoom / 15, off);
     }
     void expectControlAtZoom(const std::string& name, double zoom) const {
         SCOPED_TRACE(name);
@@ -123,8 +126,14 @@ TEST_F(ScaleTest, CaptionsAndBigCountsFit) {
         EXPECT_LE(label->text().count('\n') * metrics.lineSpacing() + metrics.height(),
                   label->contentsRect().height() + 0.5);
     }
-    for (const char* name : kCounters) {
-        EXPECT_EQ(widget<QLabel>(name)->text().toStdString(), kDigits15) << name;
+    for (const char* name : kCounters) {  // at the largest size that fits
+        auto* label = widget<QLabel>(name);
+        EXPECT_EQ(label->text().toStdString(), kDigits15) << name;
+        QFont larger = label->font();
+        larger.setPixelSize(QFontInfo(label->font()).pixelSize() + 1);
+        EXPECT_GT(QFontMetricsF(larger).horizontalAdvance(label->text()),
+                  label->contentsRect().width())
+            << name;
     }
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
         EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), textArea(button).width())
@@ -302,19 +311,42 @@ TEST_F(LookTest, EveryTextStandsOutAndDisabledStartLooksDisabledInEveryScheme) {
     QApplication::setPalette(QApplication::style()->standardPalette());
 }
 
-// A 10 MB status text and a count of 300 digits: drawn at the smallest size, cut
-// with an ellipsis, without reading more of them than the label can show.
+// A 10 MB status text, a count of 300 digits and 150 short lines: drawn at the
+// smallest size, cut with an ellipsis, without reading more of them than the
+// label can show.
 TEST_F(LookTest, CaptionsOfAnyLengthAreCutAtTheSmallestSize) {
-    form.text.caption = "Spielbank " + std::string(10'000'000, 'x') + testing::kEnd;
-    form.lakut.caption = std::string(300, '9');
-    window->syncFromModel();
-    for (const char* name : {"text", "lakut"}) {
+    std::string lines;
+    for (int i = 0; i < 150; ++i) {
+        lines += "Wurf\r";
+    }
+    const std::pair<const char*, std::string> captions[] = {
+        {"text", "Spielbank " + std::string(10'000'000, 'x') + testing::kEnd},
+        {"lakut", std::string(300, '9')},
+        {"text", lines}};
+    for (const auto& [name, caption] : captions) {
+        form.find(name)->caption = caption;
+        window->syncFromModel();
         auto* label = widget<QLabel>(name);
         EXPECT_TRUE(label->text().endsWith(QChar(0x2026))) << name;
         EXPECT_EQ(QFontInfo(label->font()).pixelSize(), kMinimumFontPixels) << name;
         EXPECT_LT(label->text().size(), 20'000) << name;
         expectRowsFit(label);
     }
+}
+
+// The zoom keys grow the window as far as the screen allows: to the largest
+// factor, or until it fills the screen one way (at a scale factor the screen is
+// smaller than the window at 400 %).
+TEST_F(ScaleTest, TheZoomKeysGrowTheWindowAsFarAsTheScreenAllows) {
+    for (int i = 0; i < 16; ++i) {
+        QTest::keyClick(widget("textanzahl"), Qt::Key_Plus, Qt::ControlModifier);
+    }
+    const QRect screen = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    EXPECT_TRUE(screen.contains(frame)) << window->zoom();
+    EXPECT_TRUE(window->zoom() == kLargestZoom || frame.width() >= screen.width() - 1 ||
+                frame.height() >= screen.height() - 1)
+        << window->zoom();
 }
 
 // Qt hands a header cell over to the caller; the cache takes it and lets it go.
@@ -354,6 +386,9 @@ TEST_F(LookTest, ReturnAndEnterPressButtonsAndTheKeysMarkNumbers) {
     form.okcopy.onClick = [&] { ++clicks; };
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
         QTest::keyClick(widget("okcopy"), key);
+        // A key held down repeats its press; the button was pressed once.
+        QKeyEvent held(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(widget("okcopy"), &held);
     }
     EXPECT_EQ(clicks, 3);
     QTest::keyClick(widget("Option1(1)"), Qt::Key_Return);
@@ -375,7 +410,8 @@ TEST_F(LookTest, ReturnAndEnterPressButtonsAndTheKeysMarkNumbers) {
 TEST_F(ZoomTest, EveryControlGridRowAndBorderScalesWithTheZoomAndClicksHitTheirRow) {
     QTableView* t1 = widget<QTableView>("tabelle1");
     QWidget* port = t1->viewport();
-    for (auto [zoom, markedRow] : {std::pair{1.0, 0}, {1.5, 3}, {2.0, 17}, {3.0, 36}, {2.5, 30}}) {
+    for (auto [zoom, markedRow] :
+         {std::pair{1.0, 0}, {1.5, 3}, {2.0, 17}, {3.0, 36}, {2.5, 30}, {1.25, 5}, {1.75, 9}}) {
         SCOPED_TRACE(zoom);
         window->zoomTo(zoom);
         QApplication::processEvents();
@@ -396,7 +432,7 @@ TEST_F(ZoomTest, EveryControlGridRowAndBorderScalesWithTheZoomAndClicksHitTheirR
         // Column 1 of row 20: 47 pixels wide after 30 and 11 high under a frame of
         // one at 100 %; the same row of tabelle2 level with it.
         const QRect row = cellRect(t1, 20, 1).translated(port->mapTo(window.get(), QPoint()));
-        expectAtZoom(row, Twips{(28 + 30) * 15, (22 + 11 * 20) * 15, 47 * 15, 11 * 15}, zoom);
+        expectAtZoom(row, Twips{(28 + 30) * 15, (22 + 11 * 20) * 15, 47 * 15, 11 * 15}, zoom, 1);
         auto* t2 = widget<QTableView>("tabelle2");
         EXPECT_EQ(t2->viewport()->mapTo(window.get(), cellRect(t2, 20, 0).topLeft()).y(),
                   row.top());
@@ -529,12 +565,15 @@ TEST_F(ZoomTest, KeysAndWheelZoomInSteps) {
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
     const auto keypad = ctrl | Qt::KeypadModifier;
     const auto shifted = ctrl | Qt::ShiftModifier;
+    const auto alt = ctrl | Qt::AltModifier;  // the chords of other programs
+    const auto meta = ctrl | Qt::MetaModifier;
     auto* edit = widget<QLineEdit>("textanzahl");
     const std::tuple<Qt::Key, Qt::KeyboardModifiers, double> keys[] = {
         {Qt::Key_Plus, ctrl, 1.25},    {Qt::Key_Plus, shifted, 1.5}, {Qt::Key_Plus, keypad, 1.75},
         {Qt::Key_Equal, ctrl, 2.0},    {Qt::Key_Minus, ctrl, 1.75},  {Qt::Key_Minus, keypad, 1.5},
         {Qt::Key_Equal, shifted, 1.5}, {Qt::Key_0, ctrl, 1.0},       {Qt::Key_Minus, ctrl, 1.0},
-        {Qt::Key_Plus, keypad, 1.25},  {Qt::Key_0, keypad, 1.0}};
+        {Qt::Key_Plus, keypad, 1.25},  {Qt::Key_0, keypad, 1.0},     {Qt::Key_Plus, alt, 1.0},
+        {Qt::Key_Minus, ctrl, 1.0},    {Qt::Key_Plus, meta, 1.0}};
     for (const auto& [key, modifiers, zoom] : keys) {
         QTest::keyClick(edit, key, modifiers);
         EXPECT_EQ(window->zoom(), zoom) << QKeySequence(key | modifiers).toString().toStdString();

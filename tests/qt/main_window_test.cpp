@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 
@@ -224,40 +225,74 @@ TEST_F(UserInputTest, CursorStaysWhereTheUserTypedWhenAHandlerRewrites) {
     EXPECT_EQ(form.textanzahl.text(), "12354") << "the 5 where the x was";
 }
 
-// The import lists show the model's entries without running a handler, and pass
-// on a click on a file, a double-click on a directory and a drive chosen.
-TEST_F(UserInputTest, ImportListsShowTheirEntriesAndPassOnClicksDoubleClicksAndDrives) {
-    std::vector<std::string> calls;
-    form.Frame1.visible = true;
-    form.Drive1.items = {"/", "/mnt/a"};
-    form.Drive1.setDrive("/");
-    form.Drive1.onChange = [&] { calls.push_back("drive " + form.Drive1.drive()); };
-    form.Dir1.items = {"/", "daten", "alt", "neu"};
-    form.Dir1.pathEntries = 2;
-    form.Dir1.listIndex = 1;
-    form.Dir1.onOpen = [&](int index) { calls.push_back("open " + std::to_string(index)); };
-    form.File1.items = {"a.txt", "b.txt", "c.TXT"};
-    std::string clicked;  // a move of the highlight counts as a click too
-    form.File1.onClick = [&] { clicked = form.File1.fileName(); };
-    window->syncFromModel();
+// Clicks that arrive while a handler lets the window's events through (the
+// keep-alive of a long run) are handled only after that handler has ended, in
+// the order they came.
+TEST_F(UserInputTest, AnEventDuringAHandlerWaitsForItsEnd) {
+    bool running = false;
+    bool delivered = false;
+    std::vector<std::string> handled;  // which, and whether the other handler ran then
+    auto* ende = widget<QPushButton>("okende");
+    auto* info = widget<QPushButton>("okinfo");
+    form.okende.onClick = [&] { handled.push_back(running ? "ende running" : "ende"); };
+    form.okinfo.onClick = [&] { handled.push_back(running ? "info running" : "info"); };
+    form.okcopy.onClick = [&] {
+        running = true;
+        const auto deliver = [&] { ende->click(), info->click(), delivered = true; };
+        QMetaObject::invokeMethod(ende, deliver, Qt::QueuedConnection);
+        // A long run asks for repaints until its keep-alive has let the click through.
+        for (const QDeadlineTimer deadline(10000); !delivered && !deadline.hasExpired();) {
+            form.lakut.caption = "1";
+            form.lakut.repaint();
+        }
+        EXPECT_TRUE(delivered) << "the click came through during the run";
+        running = false;
+    };
+    QTest::mouseClick(widget("okcopy"), Qt::LeftButton);
+    for (const QDeadlineTimer deadline(10000); handled.empty() && !deadline.hasExpired();) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    }
+    EXPECT_EQ(handled, (std::vector<std::string>{"ende", "info"})) << "each once, after the run";
+}
 
+// Dir1 on a real directory highlights the open directory; it and the way to it
+// have the open-folder icon, its subdirectories the closed one. A double-click or
+// Return opens an entry, a drive chosen opens its root; refilling the file list
+// chooses no file.
+TEST_F(UserInputTest, Dir1ShowsTheOpenDirectoryAndOpensWhatIsChosen) {
+    testing::TempDir dir;
+    dir.makeDirectory("alt/tief");
+    dir.makeDirectory("neu");
+    dir.write("neu/b.txt", "");
+    form.Dir1.setPath(dir.path());
+    QTest::mouseClick(widget("okextern"), Qt::LeftButton);
     auto* dirs = widget<QListWidget>("Dir1");
-    auto* files = widget<QListWidget>("File1");
-    expectShown(
-        "Drive1.count=2|Drive1.currentText=/|Dir1.count=4|Dir1.currentRow=1|File1.count=3|"
-        "File1.currentRow=-1");
-    ASSERT_TRUE(dirs->item(3) && files->item(2));
-    EXPECT_EQ(dirs->item(3)->text(), "neu");
-    EXPECT_EQ(files->item(2)->text(), "c.TXT");
-    EXPECT_TRUE(calls.empty() && clicked.empty()) << "no handler runs on a sync";
-
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
-                      files->visualItemRect(files->item(1)).center());
-    doubleClick(dirs->viewport(), dirs->visualItemRect(dirs->item(2)).center());
-    emit widget<QComboBox>("Drive1")->activated(1);
-    EXPECT_EQ(clicked, "b.txt");
-    EXPECT_EQ(calls, (std::vector<std::string>{"open 2", "drive /mnt/a"}));
-    EXPECT_EQ(form.Drive1.drive(), "/mnt/a");
+    const QImage open = dirs->style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(13).toImage();
+    const auto shown = [&] {  // each entry, "+" with the open icon, "*" highlighted
+        QString all;
+        for (int i = 0; i < dirs->count(); ++i) {
+            const bool opened = dirs->item(i)->icon().pixmap(13).toImage() == open;
+            all += dirs->item(i)->text() + (opened ? "+" : "-") +
+                   (i == dirs->currentRow() ? "*" : "") + " ";
+        }
+        return all;
+    };
+    const QStringList parts = QString::fromStdString(dir.path()).split('/', Qt::SkipEmptyParts);
+    const QString way = "/+ " + parts.join("+ ") + "+";
+    EXPECT_EQ(shown(), way + "* alt- neu- ");
+    QTest::keyClick(dirs, Qt::Key_Down);
+    QTest::keyClick(dirs, Qt::Key_Return);
+    EXPECT_EQ(shown(), way + " alt+* tief- ");
+    doubleClick(dirs->viewport(), dirs->visualItemRect(dirs->item(parts.size())).center());
+    EXPECT_EQ(shown(), way + "* alt- neu- ");
+    doubleClick(dirs->viewport(), dirs->visualItemRect(dirs->item(parts.size() + 2)).center());
+    EXPECT_EQ(shown(), way + " neu+* ");
+    expectShown("File1.count=1|File1.currentRow=-1|okexternok.enabled=false");
+    form.Drive1.items.push_back(dir.file("alt"));  // a drive mounted there
+    window->syncFromModel();
+    auto* drives = widget<QComboBox>("Drive1");
+    emit drives->activated(drives->count() - 1);
+    EXPECT_EQ(shown(), way + " alt+* tief- ");
 }
 
 // OK reads the file the list highlights, whatever moved the highlight there; a

@@ -1,5 +1,5 @@
 // One QApplication for every test of this binary, on the offscreen platform and
-// with a pinned locale, whatever the shell that runs it.
+// with a pinned locale and no print server, whatever the shell that runs it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -18,6 +18,9 @@ class QtEnvironment : public ::testing::Environment {
             qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" LURNATIK_LARGE_SCREEN);
         }
         qputenv("LC_ALL", "C.UTF-8");
+        // No print server, whatever queues the machine has: the tests say which
+        // printer is installed, and a real queue would take their jobs.
+        qputenv("CUPS_SERVER", "/nonexistent/lurnatik-tests/cups.sock");
         app_ = std::make_unique<QApplication>(argc_, argv_);
         QLocale::setDefault(QLocale::c());
     }

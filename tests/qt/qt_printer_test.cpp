@@ -299,7 +299,8 @@ TEST_F(QtPrinterTest, TheCopyIsTheWholeWindowWithTheInfoBoxWhenShown) {
 
 // Without a printer each job asks whether to print to a file unless the setup
 // dialog was shown for it; the dialog offers the file; a file offered or chosen
-// there serves one job alone; a cancelled setup dialog tells there is no printer.
+// there serves one job alone and is offered next; a cancelled setup dialog tells
+// there is no printer.
 TEST_F(QtPrinterTest, AFileServesOneJobAndWithoutAPrinterEachJobAsks) {
     const struct Job {
         bool installed, setupDialog, accept, answer;
@@ -311,7 +312,8 @@ TEST_F(QtPrinterTest, AFileServesOneJobAndWithoutAPrinterEachJobAsks) {
                 {false, true, true, false, nullptr, 2, 2, "angebot.pdf"},
                 {false, true, false, false, nullptr, 3, 3, nullptr},
                 {true, true, true, false, "gewaehlt.pdf", 3, 4, "gewaehlt.pdf"},
-                {true, false, true, false, nullptr, 3, 4, nullptr}};
+                {false, true, true, false, nullptr, 3, 5, "gewaehlt.pdf"},
+                {true, false, true, false, nullptr, 3, 5, nullptr}};
     const Job* job = nullptr;
     int questions = 0;
     int dialogs = 0;

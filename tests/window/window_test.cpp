@@ -41,22 +41,6 @@ TEST_F(Window, AClickTogglesTheRowWhereItWasReleased) {
     }
 }
 
-// The throw number of the first throw after the mark, kept by later throws.
-TEST_F(Window, ARecordWaitsForTheNextThrowAndGoesWithTheMark) {
-    throwOneByOne({9, 4});
-    clickRow(9, 1);
-    EXPECT_EQ(t2(9), " ") << "marked after it came, it waits";
-    throwOneByOne({4});
-    EXPECT_EQ(t2(9), " ");
-    throwOneByOne({9, 9, 3});
-    EXPECT_EQ(t2(9), "4");
-    EXPECT_EQ(t2(3) + t2(4), "") << "an unmarked number shows nothing";
-    clickRow(9, 2);
-    EXPECT_EQ(t2(9), "");
-    clickRow(9, 3);
-    EXPECT_EQ(t2(9), " ");
-}
-
 // A release outside the rows, a cell of another colour than the mark, and any
 // click on tabelle2.
 TEST_F(Window, ClicksThatNameNoMarkableNumberChangeNothing) {
@@ -93,15 +77,6 @@ TEST_F(Window, ClearingButtonsEmptyTabelle2ButForWaitingMarks) {
         expectMarks(keepsMarks ? std::vector<int>{0, 36} : std::vector<int>{}, 36);
         EXPECT_EQ(t1(36, 1), "1");
     }
-}
-
-// The start-up values of the variables are pinned by the run tables.
-TEST_F(Window, NumbersTheFrequencyTableWithoutCountsOrMarks) {
-    for (int r = 0; r <= 36; ++r) {
-        EXPECT_EQ(t1(r, 0), std::to_string(r));
-        EXPECT_EQ(t1(r, 1) + t1(r, 2) + t1(r, 3), "");
-    }
-    expectMarks({}, 0);
 }
 
 // A confirmed restart makes the window equal one fresh from start-up with the
