@@ -1,4 +1,4 @@
-// The keyboard, closing, and the binding's lifetimes, through the real window.
+// Closing, and the binding's lifetimes, through the real window.
 #include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QTimer>
@@ -8,44 +8,6 @@
 
 namespace lurnatik::qt_test {
 namespace {
-
-// Keys one by one: digits type themselves, the others are key sequences.
-struct KeyPath {
-    const char* name;
-    const char* keys;
-    const char* focus;  // where the focus ends
-    int mode;           // the Option1 button selected at the end
-    const char* lakut;
-};
-
-class KeyPathTest : public WindowTest, public ::testing::WithParamInterface<KeyPath> {};
-
-TEST_P(KeyPathTest, KeysReachWhatTheyShould) {
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    for (const QString& key : QString(GetParam().keys).split(' ')) {
-        const QKeyCombination named = QKeySequence(key)[0];
-        key.front().isDigit()
-            ? QTest::keyClicks(QApplication::focusWidget(), key)
-            : QTest::keyClick(QApplication::focusWidget(), named.key(), named.keyboardModifiers());
-    }
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), GetParam().focus);
-    EXPECT_EQ(form.Option1.selected(), GetParam().mode);
-    EXPECT_EQ(widget<QLabel>("lakut")->text(), GetParam().lakut);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, KeyPathTest,
-    ::testing::Values(
-        // Rotation/37 with fewer than 37 throws falls back to Einzelschritt, and the
-        // focus with it, so the next arrow selects Durchlauf.
-        KeyPath{"ArrowsSelectAfterAFallBack", "10 Tab Down Down Down", "Option1(1)", 1, ""},
-        // At the halt throw the program selects Einzelschritt; going back from Start,
-        // the focus lands on it.
-        KeyPath{"BackToTheModeTheProgramChose",
-                "100 Tab Down Down Down Tab 2 Tab Space Shift+Backtab Down", "Option1(1)", 1, "2"},
-        KeyPath{"KeypadEnterPressesAButton", "5 Tab Tab Num+Enter", "okstart", 0, "1"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // The desktop's close request asks as Ende does, once the running event has ended.
 class CloseTest : public WindowTest {

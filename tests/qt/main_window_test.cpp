@@ -162,8 +162,9 @@ class UserInputTest : public WindowTest {
     }
 };
 
-// A user path: its steps, split by blanks, click a control ("okstart") or type
-// into one ("textanzahl<250"); then the widgets show what the handlers left.
+// A user path: its steps, split by blanks, click a control ("okstart"), type into
+// one ("textanzahl<250") or, on the focused widget, type digits ("10") or press
+// keys ("Shift+Backtab"); then the widgets show what the handlers left.
 struct UserPath {
     const char* name;
     const char* steps;
@@ -174,10 +175,19 @@ class UserPathTest : public UserInputTest, public ::testing::WithParamInterface<
 
 TEST_P(UserPathTest, WidgetsShowWhatTheHandlersLeft) {
     fake.session.directory = "/nonexistent";  // no info file
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     for (const QString& step : QString(GetParam().steps).split(' ', Qt::SkipEmptyParts)) {
         const QStringList part = step.split('<');
-        QWidget* w = widget(part[0].toStdString());
-        part.size() > 1 ? QTest::keyClicks(w, part[1]) : QTest::mouseClick(w, Qt::LeftButton);
+        QWidget* w = window->findChild<QWidget*>(part[0]);
+        const QKeyCombination key = QKeySequence(step)[0];
+        if (w == nullptr) {
+            step.front().isDigit()
+                ? QTest::keyClicks(QApplication::focusWidget(), step)
+                : QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        } else {
+            part.size() > 1 ? QTest::keyClicks(w, part[1]) : QTest::mouseClick(w, Qt::LeftButton);
+        }
     }
     expectShown(GetParam().shown);
 }
@@ -208,7 +218,18 @@ INSTANTIATE_TEST_SUITE_P(
         UserPath{"InfoShowsItsBox", "okinfo",
                  "infotext.visible=true|okinfo.text=Ende Info|infotext.plainText=Problem:\n"
                  "Kann die Datei Info_Lurnatik1.txt nicht finden."},
-        UserPath{"EndeInfoHidesIt", "okinfo okinfo", "infotext.visible=false"}),
+        UserPath{"EndeInfoHidesIt", "okinfo okinfo", "infotext.visible=false"},
+        // Rotation/37 with fewer than 37 throws falls back to Einzelschritt, and the
+        // focus with it, so the next arrow selects Durchlauf.
+        UserPath{"ArrowsSelectAfterAFallBack", "10 Tab Down Down Down",
+                 "Option1(1).focus=true|Option1(1).checked=true|lakut.text="},
+        // At the halt throw the program selects Einzelschritt; going back from Start,
+        // the focus lands on it.
+        UserPath{"BackToTheModeTheProgramChose",
+                 "100 Tab Down Down Down Tab 2 Tab Space Shift+Backtab Down",
+                 "Option1(1).focus=true|Option1(1).checked=true|lakut.text=2"},
+        UserPath{"KeypadEnterPressesAButton", "5 Tab Tab Num+Enter",
+                 "okstart.focus=true|Option1(0).checked=true|lakut.text=1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(UserInputTest, CursorStaysWhereTheUserTypedWhenAHandlerRewrites) {
