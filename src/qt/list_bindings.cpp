@@ -37,6 +37,11 @@ void setIcons(QListWidget* list, int openEntries) {
     }
 }
 
+int highlightedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> chosen = list->selectedItems();
+    return chosen.isEmpty() ? -1 : list->row(chosen.first());
+}
+
 void fill(QListWidget* list, const std::vector<std::string>& items, int openEntries) {
     list->clear();
     for (const std::string& item : items) {
@@ -56,22 +61,55 @@ void syncList(QListWidget* list, std::vector<std::string>& shown, int& shownOpen
         fill(list, items, openEntries);
     }
     const int row = listIndex >= 0 && listIndex < list->count() ? listIndex : -1;
-    if (list->currentRow() != row) {
-        list->setCurrentRow(row);
+    if (highlightedRow(list) != row) {
+        list->clearSelection();
+        if (row >= 0) {
+            list->item(row)->setSelected(true);
+        }
+    }
+    if (list->hasFocus() && list->currentRow() != row) {
+        list->setCurrentRow(row, QItemSelectionModel::NoUpdate);
     }
 }
+
+// Screen readers take a list's current entry for the focused object, so only
+// the list with the focus has one; the others show their entry as selected.
+struct CurrentWithFocus : QObject {
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* list = static_cast<QListWidget*>(watched);
+        const QSignalBlocker quiet(list);  // the entry shown stays the model's
+        if (event->type() == QEvent::FocusIn) {
+            list->setCurrentRow(highlightedRow(list), QItemSelectionModel::NoUpdate);
+        } else if (event->type() == QEvent::FocusOut) {
+            list->selectionModel()->clearCurrentIndex();
+        }
+        return false;
+    }
+};
 
 void configure(QListWidget* list) {
     // Long names are cut at the right edge, as in the old list boxes.
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setTextElideMode(Qt::ElideNone);
     list->setPalette(withReadableSelection(list->palette()));
+    list->installEventFilter(new CurrentWithFocus(list));
 }
 
 void scaleIcons(QListWidget* list, double zoom) {
     constexpr int kIconPixels = 13;
     const int side = atZoom(kIconPixels, zoom);
     list->setIconSize(QSize(side, side));
+}
+
+// A release beside the entries, or Ctrl with a click, clears the selection
+// without choosing another entry; the model's entry is shown again.
+void keepHighlight(QListWidget* list, QObject* receiver, EventDispatch& dispatch) {
+    QObject::connect(list, &QListWidget::itemSelectionChanged, receiver, [list, &dispatch] {
+        if (list->selectedItems().isEmpty()) {
+            dispatch.run([] {});
+        }
+    });
 }
 
 bool usable(const Control& c) {
@@ -117,6 +155,7 @@ DirBinding::DirBinding(DirList& dirs, QWidget* parent, EventDispatch& dispatch)
       list_(static_cast<QListWidget*>(widget())) {
     configure(list_);
     DirBinding::setZoom(1.0);
+    keepHighlight(list_, receiver(), dispatch);
     QObject::connect(
         list_, &QListWidget::currentRowChanged, receiver(),
         [this, &dispatch](int row) { dispatch.run([this, row] { model_.listIndex = row; }); });
@@ -149,6 +188,7 @@ FileBinding::FileBinding(FileList& files, QWidget* parent, EventDispatch& dispat
       list_(static_cast<QListWidget*>(widget())) {
     configure(list_);
     FileBinding::setZoom(1.0);
+    keepHighlight(list_, receiver(), dispatch);
     // The highlighted file is the one OK reads, whatever moved the highlight: a
     // click, a drag, the keys. Moving it counts as a click on the list.
     QObject::connect(list_, &QListWidget::currentRowChanged, receiver(),

@@ -86,6 +86,13 @@ def focus_on(name):
     return claims == [name] or claims
 
 
+def one_focused(inside=None):
+    """One object claims the focus; a list with the focus may also claim it for its entry."""
+    found = focused()
+    claims = [f"{n.getRoleName()} in {n.parent.name}" for n in found if not any(m.parent == n for m in found)]
+    return (len(claims) == 1 and (inside is None or claims[0].endswith(" in " + inside))) or claims
+
+
 def cells(table_name, kind):
     return [s for t, s in events if t.startswith(kind) and s.parent and s.parent.name == table_name]
 
@@ -115,6 +122,7 @@ check([
     ("the main window is a frame", lambda: window.getRole() == S.ROLE_FRAME),
     ("the import lists are named", lambda: all(control(n) for n in ("Laufwerk", "Verzeichnis", "Datei"))),
     ("focus on the count box alone", lambda: focus_on("Anzahl Würfe")),
+    ("one focused object at start-up", one_focused),
     ("lakut exposes its empty caption", lambda: control("", "Anzahl akut", S.ROLE_LABEL) is not None),
 ])
 step(lambda: click(control("Import", role=S.ROLE_PUSH_BUTTON)), lambda: has(control("Import Permanenz"), S.STATE_SHOWING))
@@ -123,7 +131,10 @@ check([
     ("covered controls are not showing", lambda: not [n for n in covered if has(control(n), S.STATE_SHOWING)]),
     ("covered controls are not focusable", lambda: not [n for n in covered if has(control(n), S.STATE_FOCUSABLE)]),
     ("focus on the drive list alone", lambda: focus_on("Laufwerk")),
+    ("one focused object in the import panel", one_focused),
 ])
+step(lambda: key("Tab"), lambda: not has(control("Laufwerk"), S.STATE_FOCUSED))
+check([("one focused object in Dir1", lambda: one_focused("Verzeichnis"))])
 step(lambda: click(control("Import abbrechen")), lambda: not has(control("Import Permanenz"), S.STATE_SHOWING))
 step(lambda: (click(control("Anzahl Würfe")), key("3"), click(control("Start", role=S.ROLE_PUSH_BUTTON))),
      lambda: control("Weiter", role=S.ROLE_PUSH_BUTTON))

@@ -294,7 +294,7 @@ TEST_F(LookTest, EveryTextStandsOutAndDisabledStartLooksDisabledInEveryScheme) {
         for (const char* focus : {"focused", "unfocused"}) {
             for (auto* list : {widget<QListWidget>("Dir1"), widget<QListWidget>("File1")}) {
                 list->setFocus();
-                QRect row = list->visualItemRect(list->currentItem());
+                QRect row = list->visualItemRect(list->selectedItems().value(0));
                 row.setLeft(row.left() + list->iconSize().width() + 4);  // the name alone
                 // Readable, and still the scheme's colour, not black or white.
                 const double selected = drawnContrast(list->viewport()->grab(row).toImage());

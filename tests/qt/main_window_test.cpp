@@ -289,18 +289,19 @@ TEST_F(UserInputTest, Dir1ShowsTheOpenDirectoryAndOpensWhatIsChosen) {
     QTest::mouseClick(widget("okextern"), Qt::LeftButton);
     auto* dirs = widget<QListWidget>("Dir1");
     const QImage open = dirs->style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(13).toImage();
-    const auto shown = [&] {  // each entry, "+" with the open icon, "*" highlighted
+    const auto shown = [&] {  // each entry, "+" with the open icon, "*" selected
         QString all;
         for (int i = 0; i < dirs->count(); ++i) {
             const bool opened = dirs->item(i)->icon().pixmap(13).toImage() == open;
             all += dirs->item(i)->text() + (opened ? "+" : "-") +
-                   (i == dirs->currentRow() ? "*" : "") + " ";
+                   (dirs->item(i)->isSelected() ? "*" : "") + " ";
         }
         return all;
     };
     const QStringList parts = QString::fromStdString(dir.path()).split('/', Qt::SkipEmptyParts);
     const QString way = "/+ " + parts.join("+ ") + "+";
     EXPECT_EQ(shown(), way + "* alt- neu- ");
+    dirs->setFocus(Qt::TabFocusReason);
     QTest::keyClick(dirs, Qt::Key_Down);
     QTest::keyClick(dirs, Qt::Key_Return);
     EXPECT_EQ(shown(), way + " alt+* tief- ");
@@ -309,6 +310,7 @@ TEST_F(UserInputTest, Dir1ShowsTheOpenDirectoryAndOpensWhatIsChosen) {
     doubleClick(dirs->viewport(), dirs->visualItemRect(dirs->item(parts.size() + 2)).center());
     EXPECT_EQ(shown(), way + " neu+* ");
     expectShown("File1.count=1|File1.currentRow=-1|okexternok.enabled=false");
+    EXPECT_TRUE(widget<QListWidget>("File1")->selectedItems().isEmpty());
     form.Drive1.items.push_back(dir.file("alt"));  // a drive mounted there
     window->syncFromModel();
     auto* drives = widget<QComboBox>("Drive1");
