@@ -13,7 +13,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine_session.sh"
 zip=$1 shots=${2:-} data=${3:-}
 need_tools Xvfb xdotool xwininfo xprop import convert tesseract unzip pdftotext pdfimages
-on_failure() { cat "$work/app.log" >&2 2>/dev/null; [ -z "$shots" ] || import -window root "$shots/windows-failure.png"; } 2>/dev/null || true
+on_failure() {
+    cat "$work/app.log" >&2 2>/dev/null || true
+    [ -z "$shots" ] || import -window root "$shots/windows-failure.png" 2>/dev/null || true
+}
 on_exit() { x_session_stop; wine_stop; }
 
 folder="$work/Jürgen Größe"
