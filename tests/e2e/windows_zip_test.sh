@@ -4,15 +4,19 @@
 # design size at 100, 125 and 150 % scaling with its icon; a "Durchlauf" of
 # 1,000 throws by real clicks, "Druck" and "Copy" into PDF files (Wine has no
 # print spooler, so the program offers a PDF file), and "Info" showing the
-# text that lies beside the program.
-# Usage: windows_zip_test.sh ZIP [SCREENSHOT_DIRECTORY]
+# text that lies beside the program; "Import" of a real permanence file, found
+# through the drive, directory and file lists by keys and clicks.
+# Usage: windows_zip_test.sh ZIP [SCREENSHOT_DIRECTORY [DATA_DIRECTORY]]
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/checks.sh"
 . "$here/x_session.sh"
 . "$here/wine_session.sh"
-zip=$1 shots=${2:-}
+zip=$1 shots=${2:-} data=${3:-}
 need_tools Xvfb xdotool xwininfo xprop import convert tesseract unzip pdftotext pdfimages
-on_failure() { cat "$work/app.log" >&2 2>/dev/null || true; }
+on_failure() {
+    cat "$work/app.log" >&2 2>/dev/null || true
+    [ -z "$shots" ] || import -window root "$shots/windows-failure.png" 2>/dev/null || true
+}
 on_exit() { x_session_stop; wine_stop; }
 
 folder="$work/Jürgen Größe"
@@ -50,22 +54,22 @@ x_run_durchlauf "$throws"
 # shellcheck disable=SC2086 # the rectangle is "L T W H"
 wait_for 90 "$X_APP_PID" shows "$X_TEXT_BOX" ENDE || fail "the run of $throws throws does not end"
 
-pdf_file() { find -L "$WINEPREFIX/drive_c/users" -name lurnatik1.pdf -size +0 | head -n 1; }
+# The name offered lies in the user's documents.
+pdf_file() { ls "$WINEPREFIX"/drive_c/users/*/Documents/lurnatik1.pdf 2>/dev/null; }
 # Complete once its end marker is written.
-pdf_written() { local file && file=$(pdf_file) && [ -n "$file" ] && tail -c 64 "$file" | grep -q '%%EOF'; }
+pdf_written() { local file && file=$(pdf_file) && [ -s "$file" ] && tail -c 64 "$file" | grep -q '%%EOF'; }
 # Prints with button $1 $2: "Nein" to the printer-setup question (title $3),
-# "Ja" to printing into a PDF file instead, then the name offered in the
-# user's documents accepted.
+# "Ja" to printing into a PDF file instead, then the name offered accepted.
+# Called where a failure does not stop the script: each step stops it here.
 print_to_pdf() {
-    x_click_twips $1 $2
-    wait_for 10 "$X_APP_PID" x_find_window "$3"
-    xdotool windowfocus --sync "$X_WINDOW" key Tab space
-    wait_for 10 "$X_APP_PID" x_find_window " Drucken"
-    xdotool windowfocus --sync "$X_WINDOW" key Return
-    wait_for 10 "$X_APP_PID" x_find_window "in eine PDF-Datei"
-    xdotool windowfocus --sync "$X_WINDOW" key Return
-    x_find_window
-    wait_for 30 "$X_APP_PID" pdf_written
+    x_click_twips $1 $2 &&
+        wait_for 10 "$X_APP_PID" x_find_window "$3" &&
+        xdotool windowfocus --sync "$X_WINDOW" key Tab space &&
+        wait_for 10 "$X_APP_PID" x_find_window "^ Drucken$" &&
+        xdotool windowfocus --sync "$X_WINDOW" key Return &&
+        wait_for 10 "$X_APP_PID" x_find_window "in eine PDF-Datei" &&
+        xdotool windowfocus --sync "$X_WINDOW" key Return &&
+        wait_for 30 "$X_APP_PID" pdf_written && x_find_window
 }
 # shellcheck disable=SC2086
 print_to_pdf $X_DRUCK "Ausdruck Figuren1" || fail "Druck wrote no PDF file"
@@ -83,4 +87,28 @@ print_to_pdf $X_COPY "Ausdruck Tendenz1" || fail "Copy wrote no PDF file"
 
 x_click_twips $X_INFO
 wait_for 10 "$X_APP_PID" shows "$X_INFOTEXT" Kurzanleitung || fail "Info does not show the text beside the program"
-finish "the zipped program ran, printed and showed its info under Wine"
+
+# Import is open only before the first run: in a fresh start.
+x_session_stop && wine_wait
+x_start windows_program "$work"
+X_IMPORT="7990 5885" X_DRIVE1="7935 795" X_DIR1="7935 2210" X_FILE1="7935 3790" X_IMPORT_OK="7515 6480"
+# Opens directory $1 in the focused directory list. Its type-ahead joins keys
+# typed within its interval, so the next name waits that long.
+open_directory() { xdotool type --delay 40 "$1" && xdotool key Return sleep 1; }
+pick_drive() { x_click_twips $X_DRIVE1 && xdotool key "$1" Return sleep 1; }
+import_file() {
+    local part
+    # The drive the program started on picked again changes nothing: c: first.
+    x_click_twips $X_IMPORT && pick_drive c && pick_drive z && x_click_twips $X_DIR1 || return 1
+    for part in $(tr / ' ' <<<"$(dirname "$1")"); do open_directory "$part" || return 1; done
+    x_click_twips $X_FILE1 && xdotool type --delay 40 "$(basename "$1")" && x_click_twips $X_IMPORT_OK
+}
+permanence=$data/wiesbaden-tisch1-auszug-cp1252.txt
+if [ -f "$permanence" ]; then
+    # shellcheck disable=SC2086
+    import_file "$(realpath "$permanence")" && wait_for 20 "$X_APP_PID" shows "$X_TEXT_BOX" Wiesbaden ||
+        fail "Import does not show the header of $permanence: $(read_control $X_TEXT_BOX)"
+else
+    echo "not tested: Import, as the folder of real permanence files ($data) is missing" >&2
+fi
+finish "the zipped program ran, printed, showed its info and imported under Wine"

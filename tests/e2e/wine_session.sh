@@ -16,9 +16,13 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Makes the prefix, without a display: the wineserver keeps the display it
 # starts with, so it must have ended (wine_wait) before the program starts.
+# Wine links the user's folders (Documents, Desktop) to $HOME's: a home of
+# the test's own keeps the program's files out of the real one, where a PDF
+# of an earlier run would pass for this run's.
 wine_prefix() {
     export WINEPREFIX=$work/prefix
-    timeout 180 env -u DISPLAY "$WINE64" wineboot -i >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log" >&2 && return 1; }
+    mkdir -p "$work/home/Documents"
+    timeout 180 env -u DISPLAY HOME="$work/home" "$WINE64" wineboot -i >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log" >&2 && return 1; }
     wine_wait
 }
 # Waits, with a deadline, until every Windows process of the prefix has ended.
