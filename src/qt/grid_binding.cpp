@@ -90,13 +90,16 @@ void GridBinding::announceChangedCells() {
     }
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view_);
     QAccessibleTableInterface* cells = table != nullptr ? table->tableInterface() : nullptr;
-    const auto count = static_cast<std::size_t>(grid_.rows() * grid_.cols());
+    const auto count =
+        static_cast<std::size_t>(grid_.rows()) * static_cast<std::size_t>(grid_.cols());
     const bool first = announced_.size() != count;
     announced_.resize(count);
     for (int r = 0; r < grid_.rows(); ++r) {
         for (int c = 0; c < grid_.cols(); ++c) {
             const Cell& now = grid_.cell(r, c);
-            Cell& heard = announced_[static_cast<std::size_t>(r * grid_.cols() + c)];
+            Cell& heard =
+                announced_[static_cast<std::size_t>(r) * static_cast<std::size_t>(grid_.cols()) +
+                           static_cast<std::size_t>(c)];
             if (now.text == heard.text && now.background == heard.background) {
                 continue;
             }

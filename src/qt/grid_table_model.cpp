@@ -83,7 +83,8 @@ const Cell* GridTableModel::shownCell(const QModelIndex& index) const {
     if (!index.isValid() || index.column() >= shownCols_) {
         return nullptr;
     }
-    const auto at = static_cast<std::size_t>(index.row() * shownCols_ + index.column());
+    const auto at = static_cast<std::size_t>(index.row()) * static_cast<std::size_t>(shownCols_) +
+                    static_cast<std::size_t>(index.column());
     return at < shown_.size() ? &shown_[at] : nullptr;
 }
 

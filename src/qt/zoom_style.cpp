@@ -79,13 +79,12 @@ void ZoomStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
     const auto base = [&](const QStyleOption* o) {
         QProxyStyle::drawPrimitive(element, o, painter, widget);
     };
-    if (atDesign()) {
-        base(option);
-    } else if (element == PE_FrameFocusRect) {
+    const bool zoomed = !atDesign();
+    if (zoomed && element == PE_FrameFocusRect) {
         drawAtDesign<QStyleOptionFocusRect>(option, painter, base);
-    } else if (element == PE_IndicatorRadioButton || element == PE_PanelButtonCommand) {
+    } else if (zoomed && (element == PE_IndicatorRadioButton || element == PE_PanelButtonCommand)) {
         drawAtDesign<QStyleOptionButton>(option, painter, base);
-    } else if (element == PE_PanelLineEdit) {
+    } else if (zoomed && element == PE_PanelLineEdit) {
         drawAtDesign<QStyleOptionFrame>(option, painter, base);
     } else {
         base(option);
