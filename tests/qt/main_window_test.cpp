@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "platform/paths.h"
 #include "qt/grid_view.h"
 #include "qt/program_icon.h"
 #include "qt/qt_convert.h"
@@ -299,8 +300,12 @@ TEST_F(UserInputTest, Dir1ShowsTheOpenDirectoryAndOpensWhatIsChosen) {
         }
         return all;
     };
-    const QStringList parts = QString::fromStdString(dir.path()).split('/', Qt::SkipEmptyParts);
-    const QString way = "/+ " + parts.join("+ ") + "+";
+    QStringList parts;  // the way from the root, in the system's path syntax
+    for (const std::string& part : pathComponents(dir.path())) {
+        parts << QString::fromStdString(part);
+    }
+    const QString way =
+        QString::fromStdString(std::string(pathRoot(dir.path()))) + "+ " + parts.join("+ ") + "+";
     EXPECT_EQ(shown(), way + "* alt- neu- ");
     dirs->setFocus(Qt::TabFocusReason);
     QTest::keyClick(dirs, Qt::Key_Down);
