@@ -35,6 +35,8 @@ VALUES
 # The link's target, as Explorer follows it.
 target=$({ strings -a "$link" && strings -a -el "$link"; } | grep -m 1 -i '^[a-z]:\\.*lurnatik1\.exe$' || true)
 [ "$target" = 'C:\Program Files\Lurnatik 1\lurnatik1.exe' ] || fail "the Start-menu entry points at '$target'"
+# The registry queries left a wineserver without a display: it must end first.
+wine_wait
 export WINDOWS_EXE="$folder/lurnatik1.exe"
 x_start windows_program "$work" || fail "the installed program shows no window"
 x_session_stop && wine_wait
