@@ -77,7 +77,12 @@ void syncList(QListWidget* list, std::vector<std::string>& shown, int& shownOpen
 struct CurrentWithFocus : QObject {
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* list = static_cast<QListWidget*>(watched);
+        // A list being destroyed still sends events from its QWidget part.
+        auto* list = qobject_cast<QListWidget*>(watched);
+        const bool focus = event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut;
+        if (list == nullptr || !focus) {
+            return false;
+        }
         const QSignalBlocker quiet(list);  // the entry shown stays the model's
         if (event->type() == QEvent::FocusIn) {
             list->setCurrentRow(highlightedRow(list), QItemSelectionModel::NoUpdate);
