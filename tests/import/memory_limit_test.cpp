@@ -53,7 +53,7 @@ const Make kSparseGiB = [](auto& p) {
     std::ofstream(p).flush(), std::filesystem::resize_file(p, 1u << 30);
 };
 
-enum class Opened { Imported, ImportedWhileWritten, AsInfo };
+enum class Opened { Imported, ImportedWhileWritten, AsInfo, ByTheScenarioRunner };
 struct Hostile {
     const char* what;
     Make make;
@@ -66,7 +66,25 @@ const Hostile kHostiles[] = {
     {"a file a recorder still writes", filled(kHead, "-------\r\n", 150u << 20),
      Opened::ImportedWhileWritten},
     {"info text linked to /proc/self/pagemap", kPagemap, Opened::AsInfo},
-    {"sparse 1 GiB info text", kSparseGiB, Opened::AsInfo}};
+    {"sparse 1 GiB info text", kSparseGiB, Opened::AsInfo},
+    // 90 MB of file and 240 MB of entries: beyond the limit together.
+    {"30 M spins through the scenario runner", filled(kHead, "7\r\n", 90u << 20),
+     Opened::ByTheScenarioRunner}};
+
+// The scenario runner, given the import as a script, answers as the program does.
+bool scenarioRunnerRefuses(const std::string& directory) {
+    const std::string script = directory + "/import.scenario";
+    std::ofstream(script) << "click okextern\ndir " << directory
+                          << "\nclickfile x.txt\nclick okexternok\nvar importmodus\nshow Frame1\n";
+    FILE* runner = popen((LURNATIK_SCENARIO_RUNNER " " + script).c_str(), "r");
+    std::string said(256, '\0');
+    said.resize(std::fread(said.data(), 1, said.size(), runner));
+    const int status = pclose(runner);
+    if (WIFSIGNALED(status)) {
+        raise(WTERMSIG(status));
+    }
+    return status == 0 && said == "importmodus: 0\nFrame1: \"Import Permanenz\" enabled\n";
+}
 
 struct MemoryLimit : ImportTest {
     // The child: `enterLimit`, then the file opened asking `probe`; 0 when it was
@@ -77,6 +95,9 @@ struct MemoryLimit : ImportTest {
         const bool entered = enterLimit();
         if (!entered || systemMemoryProbe().availableBytes().value_or(kLimit + 1) > kLimit) {
             _exit(entered ? 2 : 3);
+        }
+        if (c.how == Opened::ByTheScenarioRunner) {
+            _exit(scenarioRunnerRefuses(temp.path()) ? 0 : 1);
         }
         fake.session.directory = temp.path();
         Platform platform{fake.messageBox, fake.clock,   fake.locale, fake.files,
