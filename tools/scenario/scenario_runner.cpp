@@ -358,6 +358,12 @@ bool ScenarioRunner::executeShow(const std::string& command, std::string_view& r
     } else if (command == "var") {
         const std::string name = nextWord(rest);
         out_ << name << ": " << variable(form.state, name) << '\n';
+    } else if (command == "tooltips") {
+        for (const Control* c : form.controls()) {
+            if (!c->tooltip.empty()) {
+                out_ << c->name() << ": " << inQuotes(c->tooltip) << '\n';
+            }
+        }
     } else {
         return false;
     }

@@ -29,7 +29,7 @@ class ScenarioRunner {
     // Each of these runs its commands and returns false for any other command.
     // type, click, select, clickrow, answer, numbers:
     bool executeInput(const std::string& command, std::string_view& rest);
-    // show, grid, var:
+    // show, grid, var, tooltips:
     bool executeShow(const std::string& command, std::string_view& rest);
     // dir, clickfile:
     bool executeImport(const std::string& command, std::string_view& rest);
