@@ -15,6 +15,8 @@
 
 #include "import_fixture.h"
 #include "output/info_text.h"
+#include "platform/bounded_read.h"
+#include "platform/file_reading.h"
 #include "platform/linux/memory_cgroups.h"
 #include "platform/memory_probe.h"
 
@@ -143,21 +145,65 @@ struct MemoryLimit : ImportTest {
     }
 };
 
+// A memory cgroup of kLimit below the process's own for the test's time; `why`
+// says why none could be made.
+struct TestCgroup {
+    std::string directory, limit, why;
+    TestCgroup() {
+        const std::vector<MemoryCgroup> own = memoryCgroups();
+        if (geteuid() != 0 || own.empty()) {
+            why = "no memory cgroup can be made here (needs root and a memory controller)";
+            return;
+        }
+        directory = own.front().directory + "/lurnatik-test-" + std::to_string(getpid());
+        limit = directory + (own.front().version == 2 ? "/memory.max" : "/memory.limit_in_bytes");
+        std::error_code error;
+        if (!std::filesystem::create_directory(directory, error) || !writeText(limit, kLimit)) {
+            why = "cannot make a memory cgroup under " + own.front().directory;
+        }
+    }
+    ~TestCgroup() {
+        std::error_code error;
+        std::filesystem::remove(directory, error);
+    }
+    bool enter() const { return writeText(directory + "/cgroup.procs", getpid()); }
+};
+
 TEST_F(MemoryLimit, HostileFilesInAMemoryCgroupAreRefusedNotKilled) {
-    const std::vector<MemoryCgroup> own = memoryCgroups();
-    if (geteuid() != 0 || own.empty()) {
-        GTEST_SKIP() << "no memory cgroup can be made here (needs root and a memory controller)";
+    const TestCgroup group;
+    if (!group.why.empty()) {
+        GTEST_SKIP() << group.why;
     }
-    const std::string group = own.front().directory + "/lurnatik-test-" + std::to_string(getpid());
-    const char* limit = own.front().version == 2 ? "/memory.max" : "/memory.limit_in_bytes";
-    std::error_code error;
-    if (!std::filesystem::create_directory(group, error) || !writeText(group + limit, kLimit)) {
-        std::filesystem::remove(group, error);
-        GTEST_SKIP() << "cannot make a memory cgroup under " << own.front().directory;
+    expectRefusedUnder([&] { return group.enter(); }, systemMemoryProbe());
+}
+
+// A limit lowered while a file is read (another program's cgroup tightened)
+// ends the read refused, not killed.
+TEST_F(MemoryLimit, ALimitLoweredDuringAReadEndsItRefused) {
+    const TestCgroup group;
+    if (!group.why.empty()) {
+        GTEST_SKIP() << group.why;
     }
-    expectRefusedUnder([&] { return writeText(group + "/cgroup.procs", getpid()); },
-                       systemMemoryProbe());
-    std::filesystem::remove(group, error);
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(kDeadlineSeconds);
+        constexpr std::uint64_t kSize = 180u << 20;
+        std::uint64_t given = 0;
+        const ReadSome sevens = [&](char* into, std::size_t room) {
+            if (given < (16u << 20) && given + room >= (16u << 20)) {
+                writeText(group.limit, 100u << 20);
+            }
+            std::memset(into, '7', room);
+            given += room;
+            return static_cast<std::ptrdiff_t>(room);
+        };
+        const MemoryCheck check = memoryCheck(systemMemoryProbe());
+        _exit(!group.enter() ? 3 : readBounded(sevens, kSize, kGrowthMargin, check) ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_FALSE(WIFSIGNALED(status)) << "ended by " << strsignal(WTERMSIG(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "3: the child could not enter the limit; 1: read whole";
 }
 
 TEST_F(MemoryLimit, HostileFilesUnderAnAddressSpaceLimitAreRefused) {
