@@ -401,10 +401,9 @@ TEST_F(ZoomTest, EveryControlGridRowAndBorderScalesWithTheZoomAndClicksHitTheirR
         window->zoomTo(zoom);
         QApplication::processEvents();
         ASSERT_EQ(window->zoom(), zoom);
-        EXPECT_NEAR(window->width(), 638 * zoom, 1.0);
-        EXPECT_NEAR(window->height(), 477 * zoom, 1.0);
-        for (const char* name : {"okstart", "textanzahl", "lakut", "Label11", "tabelle1",
-                                 "tabelle2", "infotext", "Frame1", "File1", "Shape1", "Shape2"}) {
+        for (const char* name :
+             {"okstart", "textanzahl", "lakut", "Label11", "tabelle1", "tabelle2", "infotext",
+              "Frame1", "File1", "Shape1", "Shape2", "okende"}) {
             expectControlAtZoom(name, zoom);
         }
         EXPECT_DOUBLE_EQ(widget("textanzahl")->font().pointSizeF(), 12 * zoom);
@@ -508,7 +507,6 @@ TEST_F(ZoomTest, ResizingZoomsToTheLargestFactorThatFits) {
         EXPECT_GE(window->height(), kDesign.height());
         EXPECT_DOUBLE_EQ(window->zoom(), zoom);
         expectControlAtZoom("tabelle1", zoom);
-        expectControlAtZoom("okende", zoom);
         const QPoint corner(window->width() - 1, window->height() - 1);
         EXPECT_EQ(shot().pixelColor(corner), toQColor(form.background));
     }
