@@ -200,8 +200,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "haltbei.text=|textanzahl.accessibleName=Anzahl Würfe|"
                  "lakut.Window=#c0ffc0|textanzahl.Base=#c0ffc0|"
                  "lrot.Window=#ffe0c0|Label6.WindowText=#0000c0|Option1(1).Window=#e0e0e0"},
-        UserPath{"ACountEnablesStart", "textanzahl<250",
-                 "textanzahl.text=250|okstart.enabled=true"},
         UserPath{"ATextThatCannotStartARunDisappears", "textanzahl<250 textanzahl<\b\b\b0",
                  "textanzahl.text=|okstart.enabled=false"},
         UserPath{"HaltBeiOpensInWhite", "Option1(2)", "haltbei.enabled=true|haltbei.Base=#ffffff"},
