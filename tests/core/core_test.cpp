@@ -288,10 +288,6 @@ const Step kRotation74[] = {{"74", 3, {}, 1, 37, 37, 3, false, "1", kGreen},
                             {{}, -1, {}, 1, 74, 37, 0, false, "1", kGreen}};
 
 const Run kRuns[] = {
-    {"TenSingleSteps",
-     {{"10", 0, {}, 1, 1, 1, 0, false},
-      {{}, -1, {}, 9, 10, 10, 0, false},
-      {{}, -1, {}, 1, 10, 10, 0, true}}},
     {"Durchlauf", {{"100", 1, {}, 1, 100, 100, 1, true}}},
     {"FractionalWant", {{"12.5", 1, {}, 1, 13, 13, 1, true}}},
     {"WantNotAboveDone", {{"4", 1, {}, 1, 4, 4, 1, true}, {"3", 0, {}, 1, 4, 4, 0, true}}},
