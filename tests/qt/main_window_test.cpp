@@ -421,8 +421,9 @@ class GridTest : public WindowTest {
 };
 
 // Both grids show all 37 rows without scroll bars or headers, the cells centred
-// at the top (their rows level with each other at every zoom in look_test.cpp).
-TEST_F(GridTest, LayoutOfBothGrids) {
+// at the top (their rows level with each other at every zoom in look_test.cpp),
+// in the colours of the design.
+TEST_F(GridTest, LayoutAndColoursAsDrawn) {
     for (const auto& [view, widths] :  // columns of 450, 700, 600, 600 and 400 twips
          {std::pair{t1(), std::vector{30, 47, 40, 40}}, {t2(), {27}}}) {
         SCOPED_TRACE(view->objectName().toStdString());
@@ -438,9 +439,6 @@ TEST_F(GridTest, LayoutOfBothGrids) {
     }
     EXPECT_EQ(t1()->model()->index(5, 2).data(Qt::TextAlignmentRole).toInt(),
               static_cast<int>(Qt::AlignHCenter | Qt::AlignTop));
-}
-
-TEST_F(GridTest, ColoursAsDrawn) {
     EXPECT_EQ(drawnAt(t2(), clear(t2(), 10, 0)), QColor(192, 255, 192));
     EXPECT_EQ(drawnAt(t1(), clear(t1(), 10, 0)), QApplication::palette().color(QPalette::Button));
     EXPECT_EQ(drawnAt(t1(), clear(t1(), 10, 1)), QApplication::palette().color(QPalette::Base));
