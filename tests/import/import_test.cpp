@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -14,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "import/import_panel.h"
 #include "import/item_reader.h"
 #include "import/permanence_reader.h"
 #include "import/text_encoding.h"

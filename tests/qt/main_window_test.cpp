@@ -10,7 +10,6 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QSignalSpy>
-#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 
