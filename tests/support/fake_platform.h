@@ -14,10 +14,8 @@
 namespace lurnatik::testing {
 
 using lurnatik::CountingClock;
-using lurnatik::Question;
 using lurnatik::RecordingPrinter;
 using lurnatik::ScriptedMessageBox;
-using lurnatik::UnexpectedQuestion;
 using FakeSession = lurnatik::ScriptedSession;
 
 // Numbers as a German user writes them: "," decimal separator, "." grouping.
