@@ -153,42 +153,6 @@ class RunControl : public testing::ProgramTest {
     std::string counts(int n) const { return t1(n, 1) + "|" + t1(n, 2) + "|" + t1(n, 3); }
 };
 
-// Throws one by one, and what the window shows of the last number n after them.
-struct Sequence {
-    const char* name;
-    std::deque<int> throws;
-    int n;
-    const char* counts;  // row n of tabelle1: count|doubles|triples, as counts(n) gives
-    const char* labels;  // Label11|Label13|Label14
-    int row, col;        // the current cell of tabelle1
-    int doppelzahl, doppelstatus;
-};
-const Sequence kSequences[] = {
-    // A fourth equal throw makes a further triple and leaves a pair pending.
-    {"FourEqual", {5, 5, 5, 5}, 5, "4|3|2", "2|2|3", 5, 2, 5, 1},
-    {"RepeatNoDouble", {7, 3, 7}, 7, "2||", "3||", 7, 1, 200, 0},
-    {"PairThenOther", {4, 4, 9}, 4, "2|1|", "2|2|", 9, 1, 4, 200},
-    {"FirstThrow", {0}, 0, "1||", "||", 0, 1, 200, 0},
-    // A later double leaves Label13 at the first one.
-    {"LaterDouble", {3, 3, 8, 8}, 8, "2|1|", "2|2|", 8, 2, 8, 1}};
-
-class Sequences : public RunControl, public ::testing::WithParamInterface<Sequence> {};
-
-TEST_P(Sequences, CountRepeatsDoublesAndTriples) {
-    const Sequence& c = GetParam();
-    throwOneByOne(c.throws);
-    EXPECT_EQ(counts(c.n), c.counts);
-    EXPECT_EQ(labels(), c.labels);
-    EXPECT_EQ(std::pair(form.tabelle1.row(), form.tabelle1.col()), std::pair(c.row, c.col));
-    EXPECT_EQ(form.tabelle2.row(), c.throws.back());
-    EXPECT_EQ(s.vorzahl, c.throws.back());
-    EXPECT_EQ(s.doppelzahl, c.doppelzahl);
-    EXPECT_EQ(s.doppelstatus, c.doppelstatus);
-}
-
-INSTANTIATE_TEST_SUITE_P(Throws, Sequences, ::testing::ValuesIn(kSequences),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(RunControl, ReadsEveryCountBackFromItsText) {
     form.lrot.caption = "41";
     form.lgerade.caption = "x";
