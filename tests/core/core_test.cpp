@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <numeric>
 #include <random>
 #include <set>
 #include <string>
@@ -280,32 +279,6 @@ const Run kRuns[] = {
 
 INSTANTIATE_TEST_SUITE_P(Runs, Clicks, ::testing::ValuesIn(kRuns),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// No throw of the second rotation is an event: what the labels, the counts and
-// the records show after it was emptied at its start.
-TEST_F(RunControl, ARotationStartEmptiesCountsLabelsAndRecords) {
-    clickRow(7);
-    std::deque<int> first = {5, 5, 5, 7};
-    first.resize(37, 20);
-    std::deque<int> second(37);
-    std::iota(second.begin(), second.end(), 0);
-    std::swap(second[5], second[7]);
-    numbers(first);
-    numbers(second);
-    numbers({9, 9});
-    run("100", 3);
-    EXPECT_EQ(labels(), "2|2|3");
-    EXPECT_EQ(t2(7), "4");
-    click();
-    EXPECT_EQ(labels(), "||");
-    EXPECT_EQ(counts(5), "1||");
-    for (int n = 0; n <= 36; ++n) {
-        EXPECT_EQ(t2(n), n == 7 ? "6" : "") << "throw 6 of the second rotation; row " << n;
-    }
-    click();
-    click();
-    EXPECT_EQ(labels(), "75|76|") << "after the rotations the throw number is wurfnr";
-}
 
 // An import reads the entries, then zeros, and ends where the record ends. An
 // entry that names no number still takes its throw: counted, shown as no number,
