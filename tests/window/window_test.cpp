@@ -63,22 +63,6 @@ TEST_F(Window, ClicksThatNameNoMarkableNumberChangeNothing) {
     EXPECT_EQ(testing::snapshot(form), before);
 }
 
-// Command1 sets the records back to waiting and keeps the marks; okresetl
-// removes every mark and record. Both leave the counts.
-TEST_F(Window, ClearingButtonsEmptyTabelle2ButForWaitingMarks) {
-    clickRow(0);
-    clickRow(36);
-    throwOneByOne({36, 0});
-    ASSERT_EQ(t2(36) + t2(0), "12");
-    for (bool keepsMarks : {true, false}) {
-        form.tabelle2.setRow(11);
-        form.tabelle2.setText("x");
-        (keepsMarks ? form.Command1 : form.okresetl).click();
-        expectMarks(keepsMarks ? std::vector<int>{0, 36} : std::vector<int>{}, 36);
-        EXPECT_EQ(t1(36, 1), "1");
-    }
-}
-
 // A confirmed restart makes the window equal one fresh from start-up with the
 // same mark, mode and halt throw, the rotation's colour, the last number thrown
 // and the current cells where the refresh of tabelle2 leaves them.
