@@ -79,15 +79,9 @@ bool scenarioRunnerRefuses(const std::string& directory) {
     std::ofstream(script) << "click okextern\ndir " << directory
                           << "\nclickfile x.txt\nclick okexternok\nvar importmodus\nshow Frame1\n";
     FILE* runner = popen((LURNATIK_SCENARIO_RUNNER " " + script).c_str(), "r");
-    if (runner == nullptr) {
-        return false;
-    }
     std::string said(256, '\0');
     said.resize(std::fread(said.data(), 1, said.size(), runner));
     const int status = pclose(runner);
-    if (WIFSIGNALED(status)) {
-        raise(WTERMSIG(status));
-    }
     return status == 0 && said == "importmodus: 0\nFrame1: \"Import Permanenz\" enabled\n";
 }
 

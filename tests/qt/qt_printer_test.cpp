@@ -11,11 +11,9 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSysInfo>
@@ -387,45 +385,37 @@ QString answer(QMessageBox* box, const QString& click) {
     return seen;
 }
 
-TEST_F(QtPrinterTest, TheRealDialogsWithoutAPrinterPrintToTheChosenFile) {
-    printer.printerInstalled = [] { return false; };
-    printer.defaultOutputFile = dir.filePath("echt.pdf");
-    QObject polls;
-    QString seen;
-    whenOpen<QMessageBox>(polls, [&](QMessageBox* box) {
-        seen = answer(box, "&Ja");
-        // As the file dialog's own "Speichern" does.
-        whenOpen<QFileDialog>(polls,
-                              [](QFileDialog* dialog) { static_cast<QDialog*>(dialog)->accept(); });
-    });
-    printer.moveToColumn(2);
-    printer.writeText("Gedruckt");
-    printer.endJob();
-    EXPECT_EQ(seen, QString(" Drucken|Es ist kein Drucker eingerichtet.\nSoll stattdessen in eine "
-                            "PDF-Datei gedruckt werden ?|%1|&Ja,&Nein|&Ja")
-                        .arg(QMessageBox::Question));
-    EXPECT_TRUE(run("pdftotext", {dir.filePath("echt.pdf"), "-"}).contains("Gedruckt"));
-}
-
-// The program's questions in a real message box: title, text, icon, buttons with
-// their access keys J, N, A and the default one as asked; each button clicked
-// gives its answer.
+// The program's questions in a real message box, and the printer's without a
+// printer: title, text, icon, buttons with their access keys J, N, A and the
+// default one as asked; each button clicked gives its answer.
 TEST(QtMessageBoxTest, RealDialogsAnswerAsClicked) {
-    const std::tuple<int, const char*, Answer, QString> cases[] = {
-        {36, "&Ja", Answer::Ja, "&Ja,&Nein"},
-        {36, "&Nein", Answer::Nein, "&Ja,&Nein"},
-        {35, "&Ja", Answer::Ja, "&Abbrechen,&Ja,&Nein"},
-        {35, "&Abbrechen", Answer::Abbrechen, "&Abbrechen,&Ja,&Nein"},
-    };
     QtMessageBox messageBox(nullptr);
-    for (const auto& [style, click, answered, buttons] : cases) {
-        SCOPED_TRACE(std::string(click) + " in style " + std::to_string(style));
+    QtPrinter printer(nullptr);
+    const auto asksAbort = [&](int style) {
+        return [&, style] {
+            return messageBox.ask("Abbruch bitte bestätigen !     ", " Abbruch", style);
+        };
+    };
+    const auto toFile = [&] { return printer.confirmPrintToFile() ? Answer::Ja : Answer::Nein; };
+    const QString abortSeen = QString::fromUtf8(" Abbruch|Abbruch bitte bestätigen !     |");
+    const QString toFileSeen =
+        " Drucken|Es ist kein Drucker eingerichtet.\nSoll stattdessen in eine PDF-Datei gedruckt "
+        "werden ?|";
+    const std::tuple<std::function<Answer()>, const char*, Answer, QString> cases[] = {
+        {asksAbort(36), "&Ja", Answer::Ja, abortSeen + "%1|&Ja,&Nein|&Ja"},
+        {asksAbort(36), "&Nein", Answer::Nein, abortSeen + "%1|&Ja,&Nein|&Ja"},
+        {asksAbort(35), "&Ja", Answer::Ja, abortSeen + "%1|&Abbrechen,&Ja,&Nein|&Ja"},
+        {asksAbort(35), "&Abbrechen", Answer::Abbrechen, abortSeen + "%1|&Abbrechen,&Ja,&Nein|&Ja"},
+        {toFile, "&Ja", Answer::Ja, toFileSeen + "%1|&Ja,&Nein|&Ja"},
+        {toFile, "&Nein", Answer::Nein, toFileSeen + "%1|&Ja,&Nein|&Ja"},
+    };
+    for (const auto& [ask, click, answered, expected] : cases) {
+        SCOPED_TRACE(expected.toStdString() + " " + click);
         QObject polls;
         QString seen;
         whenOpen<QMessageBox>(polls, [&](QMessageBox* box) { seen = answer(box, click); });
-        EXPECT_EQ(messageBox.ask("Abbruch bitte bestätigen !     ", " Abbruch", style), answered);
-        EXPECT_EQ(seen, QString::fromUtf8(" Abbruch|Abbruch bitte bestätigen !     |") +
-                            QString::number(QMessageBox::Question) + "|" + buttons + "|&Ja");
+        EXPECT_EQ(ask(), answered);
+        EXPECT_EQ(seen, expected.arg(QMessageBox::Question));
     }
 }
 
